@@ -1,0 +1,111 @@
+# Sourced by the scripts: what a fresh Debian machine lacks, the Wine environment the tool
+# is tested in, and a private X display. Everything here is idempotent.
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${COUPONPASTE_BUILD:-$root/build}
+
+say() { printf '== %s\n' "$*" >&2; }
+
+apt_updated=0
+apt_install() {  # apt_install PACKAGE... : installs only the ones missing
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    if [ $apt_updated -eq 0 ]; then
+        say "apt-get update"
+        $sudo apt-get update -q >/dev/null
+        apt_updated=1
+    fi
+    say "installing ${missing[*]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+ensure_native_tools() {
+    apt_install cmake make g++ googletest libbenchmark-dev
+}
+
+ensure_windows_tools() {
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        local sudo=
+        [ "$(id -u)" -eq 0 ] || sudo=sudo
+        $sudo dpkg --add-architecture i386
+        apt_updated=0
+    fi
+    apt_install g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 \
+        binutils-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb x11-utils imagemagick locales
+    if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+        local sudo=
+        [ "$(id -u)" -eq 0 ] || sudo=sudo
+        say "generating the zh_CN.UTF-8 locale"
+        $sudo sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+        grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen ||
+            echo 'zh_CN.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+        $sudo locale-gen >/dev/null
+    fi
+}
+
+# The environment every Wine run of the tool uses: the Chinese code page (936), quiet, no
+# .NET or HTML engine downloads, and a prefix of our own inside the build folder.
+wine_environment() {
+    export LC_ALL=zh_CN.UTF-8
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEPREFIX=${COUPONPASTE_WINEPREFIX:-$build/wineprefix}
+    export COUPONPASTE_WINEPREFIX=$WINEPREFIX
+}
+
+xvfb_pid=
+start_display() {  # a private Xvfb on the first free display number
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        local tries
+        for tries in $(seq 1 100); do
+            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$xvfb_pid" 2>/dev/null
+        xvfb_pid=
+    done
+    say "no X display could be started"
+    return 1
+}
+
+stop_wine_and_display() {
+    if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+        wineserver -k >/dev/null 2>&1 || true
+    fi
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=
+    fi
+}
+
+ensure_wine_prefix() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        say "creating the Wine prefix $WINEPREFIX (once)"
+        mkdir -p "$WINEPREFIX"
+        wineboot --init >/dev/null 2>&1
+        wineserver -w
+    fi
+}
+
+configure_and_build() {  # configure_and_build DIR [cmake args...]
+    local dir=$1
+    shift
+    cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}
