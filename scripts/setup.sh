@@ -27,7 +27,7 @@ apt_install() {  # apt_install PACKAGE... : installs only the ones missing
 }
 
 ensure_native_tools() {
-    apt_install cmake make g++ googletest libbenchmark-dev
+    apt_install cmake make g++ googletest libbenchmark-dev clang libclang-rt-dev
 }
 
 ensure_windows_tools() {
