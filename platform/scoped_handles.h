@@ -55,6 +55,11 @@ struct FileTraits {
     static bool isValid(HANDLE h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
     static void close(HANDLE h) { CloseHandle(h); }
 };
+struct WindowTraits {
+    static HWND invalid() { return nullptr; }
+    static bool isValid(HWND h) { return h != nullptr; }
+    static void close(HWND h) { DestroyWindow(h); }
+};
 
 // A DC made with CreateCompatibleDC (DeleteDC).
 using MemoryDc = Scoped<HDC, MemoryDcTraits>;
@@ -64,6 +69,8 @@ using GdiObject = Scoped<HGDIOBJ, GdiObjectTraits>;
 using GlobalBlock = Scoped<HGLOBAL, GlobalBlockTraits>;
 // A file or other kernel handle from CreateFile (CloseHandle).
 using File = Scoped<HANDLE, FileTraits>;
+// A window that nothing else destroys, such as a message-only helper (DestroyWindow).
+using Window = Scoped<HWND, WindowTraits>;
 
 // A DC borrowed from a window with GetDC (ReleaseDC).
 class WindowDc {
