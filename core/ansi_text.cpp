@@ -92,18 +92,25 @@ AnsiText textBetween(const AnsiText& text, const AnsiText& start, const AnsiText
     return midText(rest, 1, b - 1);
 }
 
-AnsiText replaceBytes(const AnsiText& text, const AnsiText& pattern, const AnsiText& replacement) {
-    if (pattern.empty()) return text;
-    std::size_t hit = text.find(pattern);
-    if (hit == AnsiText::npos) return text;
-    AnsiText out;
-    out.reserve(text.size() + replacement.size());
+void appendReplacingBytes(AnsiText& out, const AnsiText& text, const AnsiText& pattern,
+                          const AnsiText& replacement) {
+    if (pattern.empty()) {
+        out.append(text);
+        return;
+    }
     std::size_t from = 0;
-    for (; hit != AnsiText::npos; hit = text.find(pattern, from)) {
+    for (std::size_t hit = text.find(pattern); hit != AnsiText::npos;
+         hit = text.find(pattern, from)) {
         out.append(text, from, hit - from).append(replacement);
         from = hit + pattern.size();
     }
     out.append(text, from, AnsiText::npos);
+}
+
+AnsiText replaceBytes(const AnsiText& text, const AnsiText& pattern, const AnsiText& replacement) {
+    AnsiText out;
+    out.reserve(text.size());
+    appendReplacingBytes(out, text, pattern, replacement);
     return out;
 }
 

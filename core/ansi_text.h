@@ -44,4 +44,9 @@ AnsiText textBetween(const AnsiText& text, const AnsiText& start, const AnsiText
 // where a reader sees bytes, not characters.
 AnsiText replaceBytes(const AnsiText& text, const AnsiText& pattern, const AnsiText& replacement);
 
+// replaceBytes onto the end of out: a large text goes into a larger one without a copy of
+// its own on the way.
+void appendReplacingBytes(AnsiText& out, const AnsiText& text, const AnsiText& pattern,
+                          const AnsiText& replacement);
+
 }  // namespace cp

@@ -9,9 +9,24 @@ namespace {
 
 using namespace literal;
 
-// A "]]>" inside the body would end the CDATA section early and let the rest be read
-// as markup; split it across two sections so any reader joins it back.
-AnsiText cdataBody(const AnsiText& body) { return replaceBytes(body, kCdataEnd, kCdataEndSplit); }
+// Room for every field and the fixed words around them, so the body grows only once.
+std::size_t bodySizeHint(const ComposerInput& in) {
+    constexpr std::size_t kFixedWords = 128;
+    return in.title.size() + in.originalPrice.size() + in.couponPrice.size() +
+           in.couponLink.size() + in.orderLink.size() + in.comboLink.size() + in.copyText.size() +
+           kFixedWords;
+}
+
+// Written straight into the document, which is sized for it and the closing tag. A "]]>"
+// inside the body would end the CDATA section early and let the rest be read as markup;
+// it is split across two sections so any reader joins it back.
+void appendTextElement(AnsiText& document, const AnsiText& body) {
+    document.reserve(document.size() + sizeof kTextElementOpen + body.size() +
+                     sizeof kTextElementClose + sizeof kRichClose);
+    document.append(kTextElementOpen);
+    appendReplacingBytes(document, body, kCdataEnd, kCdataEndSplit);
+    document.append(kTextElementClose);
+}
 
 }  // namespace
 
@@ -24,6 +39,7 @@ AnsiText composeMessage(const ComposerInput& input, const AnsiText& runDirectory
     preview.clear();
     AnsiText document = kRichHeader;
     AnsiText body;  // the text element's content; each field adds to it and to the preview
+    body.reserve(bodySizeHint(input));
     auto addToBody = [&body](const AnsiText& a, const AnsiText& b, const AnsiText& c = AnsiText()) {
         body.append(a).append(b).append(c);
     };
@@ -38,14 +54,12 @@ AnsiText composeMessage(const ComposerInput& input, const AnsiText& runDirectory
         preview.append(concatText(input.title, kLineEnd));
     }
     if (!isEmpty(input.originalPrice)) {
-        addToBody(kLineEnd, concatText(kOriginalPriceWord, input.originalPrice),
-                          kCurrencyWord);
+        addToBody(kLineEnd, concatText(kOriginalPriceWord, input.originalPrice), kCurrencyWord);
         preview.append(concatText(kOriginalPriceWord, input.originalPrice, kCurrencyWord));
     }
     if (!isEmpty(input.couponPrice)) {
         addToBody(kCouponPriceWord, input.couponPrice, kCurrencyWord);
-        preview.append(
-            concatText(kCouponPriceWord, input.couponPrice, kCurrencyWord, kLineEnd));
+        preview.append(concatText(kCouponPriceWord, input.couponPrice, kCurrencyWord, kLineEnd));
     }
     if (usesSeparateLinks(input.couponLink, input.orderLink, input.comboLink)) {
         const CouponLinkResult coupon = normaliseCouponLink(input.couponLink);
@@ -75,7 +89,7 @@ AnsiText composeMessage(const ComposerInput& input, const AnsiText& runDirectory
     }
 
     if (!isEmpty(body)) {
-        document.append(kTextElementOpen).append(cdataBody(body)).append(kTextElementClose);
+        appendTextElement(document, body);
     }
     if (document.size() == sizeof(kRichHeader) - 1) {
         notice.show(kNothingToSend, kNothingToSendTitle);

@@ -99,6 +99,14 @@ TEST(ReplaceAll, ReplacesEveryMatchAtCharacterStarts) {
     }
 }
 
+TEST(AppendReplacingBytes, WritesOntoTheEndOfWhatIsThere) {
+    AnsiText out = "<x>";
+    appendReplacingBytes(out, "a]]>b]]>", "]]>", "]]]]><![CDATA[>");
+    EXPECT_EQ(out, "<x>a]]]]><![CDATA[>b]]]]><![CDATA[>");
+    appendReplacingBytes(out, "c", "", "-");
+    EXPECT_EQ(out, "<x>a]]]]><![CDATA[>b]]]]><![CDATA[>c");
+}
+
 TEST(ReplaceBytes, IgnoresCharacterStarts) {
     // A reader of markup sees "]]>" at byte 2, inside what GBK calls one character.
     EXPECT_EQ(replaceBytes("\x81]]>", "]]>", "X"), "\x81X");
