@@ -1,15 +1,32 @@
 #include "core/ansi_text.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace cp {
 namespace {
 
 bool isLeadByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
 
-bool matchesAt(const AnsiText& text, std::size_t at, const AnsiText& pattern) {
-    return text.compare(at, pattern.size(), pattern) == 0;
+// Whether offset `at` begins a character, knowing that `from` (at or before it) does. The
+// bytes of 0x80 or more right before `at` form a run that begins at a character start
+// (at `from`, or after a byte below 0x80, which always ends a character) and pair up from
+// there, so `at` begins a character exactly when that run is even.
+bool startsCharacter(const AnsiText& text, std::size_t from, std::size_t at) {
+    std::size_t run = 0;
+    while (at - run > from && isLeadByte(text[at - run - 1])) ++run;
+    return run % 2 == 0;
+}
+
+// The first character start at or after `from` (itself a character start) where a
+// non-empty pattern occurs whole, or npos. A fast byte search proposes each match; one that
+// falls on a trail byte is skipped, and the byte after that trail byte begins a character.
+std::size_t findAtCharacterStart(const AnsiText& text, std::size_t from, const AnsiText& pattern) {
+    for (std::size_t hit = text.find(pattern, from); hit != AnsiText::npos;
+         hit = text.find(pattern, from)) {
+        if (startsCharacter(text, from, hit)) return hit;
+        from = hit + 1;
+    }
+    return AnsiText::npos;
 }
 
 }  // namespace
@@ -37,22 +54,9 @@ AnsiText concatText(const AnsiText& a, const AnsiText& b, const AnsiText& c, con
 }
 
 TextPos findText(const AnsiText& text, const AnsiText& pattern) {
-    const std::size_t length = text.size();
-    const std::size_t patternLength = pattern.size();
-    if (patternLength == 0) return length == 0 ? kNotFound : 1;
-    std::size_t at = 0;
-    while (length - at >= patternLength) {
-        if (text[at] == pattern[0] && matchesAt(text, at, pattern)) {
-            return static_cast<TextPos>(at + 1);
-        }
-        if (isLeadByte(text[at])) {
-            if (at + 1 == length) return kNotFound;
-            at += 2;
-        } else {
-            at += 1;
-        }
-    }
-    return kNotFound;
+    if (pattern.empty()) return text.empty() ? kNotFound : 1;
+    const std::size_t hit = findAtCharacterStart(text, 0, pattern);
+    return hit == AnsiText::npos ? kNotFound : static_cast<TextPos>(hit + 1);
 }
 
 AnsiText midText(const AnsiText& text, TextPos start, TextPos count) {
@@ -64,23 +68,17 @@ AnsiText midText(const AnsiText& text, TextPos start, TextPos count) {
 
 AnsiText replaceAll(const AnsiText& text, const AnsiText& pattern, const AnsiText& replacement) {
     if (text.empty() || pattern.empty()) return text;
-    const std::size_t length = text.size();
-    const std::size_t patternLength = pattern.size();
     AnsiText out;
-    out.reserve(length);
-    std::size_t at = 0;
+    out.reserve(text.size());
     std::size_t copiedUpTo = 0;  // bytes before this are in out already
-    while (at < length && length - at >= patternLength) {
-        if (text[at] == pattern[0] && matchesAt(text, at, pattern)) {
-            out.append(text, copiedUpTo, at - copiedUpTo).append(replacement);
-            at += patternLength;
-            copiedUpTo = at;
-        } else {
-            at += isLeadByte(text[at]) ? 2 : 1;
-        }
+    // After a match the scan goes on right behind it, as at a character start.
+    for (std::size_t hit = findAtCharacterStart(text, 0, pattern); hit != AnsiText::npos;
+         hit = findAtCharacterStart(text, copiedUpTo, pattern)) {
+        out.append(text, copiedUpTo, hit - copiedUpTo).append(replacement);
+        copiedUpTo = hit + pattern.size();
     }
     // Whatever is left, a lone lead byte at the very end included, is kept as it is.
-    out.append(text, std::min(copiedUpTo, length), AnsiText::npos);
+    out.append(text, copiedUpTo, AnsiText::npos);
     return out;
 }
 

@@ -44,6 +44,12 @@ TEST(FindText, FollowsCharacterStarts) {
         {"lead byte at the end still compared", "a\xB0", "\xB0", 2},
         {"lone lead byte at the end stops the search", "a\xB0", "b", -1},
         {"a pattern starting with a trail byte", "\xB0\x69\x69", "\x69", 3},
+        {"odd run of lead bytes: the next byte is a trail byte", "\xB0\xB0\xB0\x61", "a", -1},
+        {"even run of lead bytes: the next byte starts a character", "\xB0\xB0\x61", "a", 3},
+        {"a match on a trail byte, then one at a character start", "x\xB0\xB0\xB0\x61\x61", "a",
+         6},
+        {"a longer pattern on a trail byte, then at a character start", kTrailI + "d=1&id=2",
+         "id=", 7},
     };
     for (const FindCase& c : cases) EXPECT_EQ(findText(c.text, c.pattern), c.expected) << c.what;
 }
@@ -93,6 +99,8 @@ TEST(ReplaceAll, ReplacesEveryMatchAtCharacterStarts) {
         {"lone lead byte, one-byte pattern, kept", "ab\xB0", "x", "y", "ab\xB0"},
         {"lead byte at the end replaced when it matches", "a\xB0", "\xB0", "z", "az"},
         {"whole text", "abc", "abc", "", ""},
+        {"a match on a trail byte kept, the one after it replaced", "\xB0\xB0\xB0\x61\x61", "a",
+         "b", "\xB0\xB0\xB0\x61\x62"},
     };
     for (const ReplaceCase& c : cases) {
         EXPECT_EQ(replaceAll(c.text, c.pattern, c.replacement), c.expected) << c.what;
