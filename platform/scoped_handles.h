@@ -60,6 +60,11 @@ struct WindowTraits {
     static bool isValid(HWND h) { return h != nullptr; }
     static void close(HWND h) { DestroyWindow(h); }
 };
+struct RegistryKeyTraits {
+    static HKEY invalid() { return nullptr; }
+    static bool isValid(HKEY h) { return h != nullptr; }
+    static void close(HKEY h) { RegCloseKey(h); }
+};
 
 // A DC made with CreateCompatibleDC (DeleteDC).
 using MemoryDc = Scoped<HDC, MemoryDcTraits>;
@@ -71,6 +76,10 @@ using GlobalBlock = Scoped<HGLOBAL, GlobalBlockTraits>;
 using File = Scoped<HANDLE, FileTraits>;
 // A window that nothing else destroys, such as a message-only helper (DestroyWindow).
 using Window = Scoped<HWND, WindowTraits>;
+// A process or thread handle from CreateProcess (CloseHandle).
+using KernelHandle = Scoped<HANDLE, FileTraits>;
+// An opened or created registry key (RegCloseKey).
+using RegistryKey = Scoped<HKEY, RegistryKeyTraits>;
 
 // A DC borrowed from a window with GetDC (ReleaseDC).
 class WindowDc {

@@ -1,0 +1,114 @@
+// The keyboard: Tab and Shift+Tab through the form, Enter in the boxes, and the keys and
+// requests that close the window.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <iterator>
+
+#include "form_layout.h"
+#include "started_tool.h"
+
+namespace cp::e2e {
+namespace {
+
+using C = ControlId;
+
+// Not the visual order: the generate button follows the order link, and the combined link
+// and the copy text come last.
+const ControlId kTabCycle[] = {C::编辑框1, C::编辑框2, C::编辑框3, C::编辑框4, C::编辑框5, C::按钮1,
+                               C::按钮2,   C::编辑框9, C::按钮3,   C::编辑框6, C::编辑框7};
+constexpr int kCycleLength = static_cast<int>(std::size(kTabCycle));
+
+TEST_F(StartedTool, TabGoesRoundTheFormInItsOrderAndShiftTabGoesBack) {
+    ASSERT_TRUE(tool.focusReaches(C::编辑框1));
+    for (int step = 1; step <= kCycleLength; ++step) {
+        const ControlId from = kTabCycle[step - 1];
+        const ControlId to = kTabCycle[step % kCycleLength];
+        ASSERT_TRUE(tool.key(VK_TAB));
+        ASSERT_TRUE(tool.focusReaches(to)) << "Tab from " << from;
+    }
+    for (int step = kCycleLength; step >= 1; --step) {
+        const ControlId from = kTabCycle[step % kCycleLength];
+        const ControlId to = kTabCycle[step - 1];
+        ASSERT_TRUE(tool.keyWith(VK_SHIFT, VK_TAB));
+        ASSERT_TRUE(tool.focusReaches(to)) << "Shift+Tab from " << from;
+    }
+}
+
+struct KeyInBox {
+    ControlId box;
+    WORD key;
+    const char* typedAfter;  // typed after the key, where the caret stays
+    const char* text;        // the box's text at the end
+    ControlId focusAfter;
+};
+
+TEST_F(StartedTool, EnterBreaksLinesOnlyInTheMultiLineBoxesAndTabNeverInsertsAnything) {
+    const KeyInBox cases[] = {
+        {C::编辑框7, VK_RETURN, "cd", "ab\r\ncd", C::编辑框7},
+        {C::编辑框9, VK_RETURN, "cd", "ab\r\ncd", C::编辑框9},
+        {C::编辑框1, VK_RETURN, "cd", "abcd", C::编辑框1},
+        {C::编辑框7, VK_TAB, "", "ab", C::编辑框1},
+        {C::编辑框9, VK_TAB, "", "ab", C::按钮3},
+    };
+    for (const KeyInBox& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.box << (c.key == VK_TAB ? " Tab" : " Enter"));
+        tool.setText(c.box, "");
+        ASSERT_TRUE(tool.click(c.box));
+        ASSERT_TRUE(tool.focusReaches(c.box));
+        ASSERT_TRUE(tool.type("ab"));
+        ASSERT_TRUE(eventually([&] { return tool.text(c.box) == "ab"; }));
+        ASSERT_TRUE(tool.key(c.key));
+        ASSERT_TRUE(tool.type(c.typedAfter));
+        EXPECT_TRUE(tool.focusReaches(c.focusAfter));
+        EXPECT_TRUE(eventually([&] { return tool.text(c.box) == c.text; }))
+            << "text: " << tool.text(c.box);
+        tool.settle();
+        EXPECT_EQ(tool.text(c.box), c.text);
+        EXPECT_FALSE(hasMessageBox(tool.processId()));
+        ASSERT_TRUE(tool.running());
+    }
+}
+
+struct CloseRequest {
+    const char* how;
+    std::function<bool(const ToolSession&)> close;
+};
+
+bool escapeIn(const ToolSession& tool, ControlId control) {
+    return tool.tabTo(control) && tool.key(VK_ESCAPE);
+}
+
+TEST(ClosingTheTool, DeletesTheStagingFileAndEndsWithExitCodeZero) {
+    const CloseRequest requests[] = {
+        {"Esc in the title box", [](const ToolSession& t) { return escapeIn(t, C::编辑框1); }},
+        {"Esc in the copy text box", [](const ToolSession& t) { return escapeIn(t, C::编辑框7); }},
+        {"Esc in the read-out box", [](const ToolSession& t) { return escapeIn(t, C::编辑框9); }},
+        {"Esc on the clear button", [](const ToolSession& t) { return escapeIn(t, C::按钮2); }},
+        {"Alt+F4", [](const ToolSession& t) { return t.keyWith(VK_MENU, VK_F4); }},
+        {"WM_CLOSE",
+         [](const ToolSession& t) { return PostMessageA(t.window(), WM_CLOSE, 0, 0) != FALSE; }},
+        {"Close in the system menu",
+         [](const ToolSession& t) {
+             return PostMessageA(t.window(), WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE;
+         }},
+    };
+    for (const CloseRequest& request : requests) {
+        SCOPED_TRACE(request.how);
+        ToolSession tool;
+        // A picture left behind by an earlier run of the tool in the same folder.
+        ASSERT_TRUE(writeWholeFile(tool.folder().stagingFile(), "BM left by an earlier run"));
+        ASSERT_TRUE(tool.start());
+        ASSERT_TRUE(tool.focusReaches(C::编辑框1));
+        ASSERT_TRUE(fileExists(tool.folder().stagingFile()));
+
+        ASSERT_TRUE(request.close(tool));
+        const std::optional<DWORD> exitCode = tool.exitCode();
+        ASSERT_TRUE(exitCode.has_value()) << "the tool did not end";
+        EXPECT_EQ(*exitCode, 0u);
+        EXPECT_FALSE(fileExists(tool.folder().stagingFile()));
+    }
+}
+
+}  // namespace
+}  // namespace cp::e2e

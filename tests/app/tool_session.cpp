@@ -1,0 +1,235 @@
+#include "tool_session.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "form_layout.h"
+#include "user_input.h"
+
+namespace cp::e2e {
+namespace {
+
+constexpr UINT kSendTimeoutMs = 10000;
+
+std::string directoryOf(const std::string& path) {
+    const auto separator = path.find_last_of('\\');
+    return separator == std::string::npos ? std::string() : path.substr(0, separator);
+}
+
+std::string longPath(const std::string& path) {
+    char buffer[MAX_PATH] = {};
+    const DWORD length = GetLongPathNameA(path.c_str(), buffer, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(buffer, length) : path;
+}
+
+// A new, empty folder below the temporary folder.
+std::string makeFreshFolder() {
+    char temp[MAX_PATH] = {};
+    const DWORD length = GetTempPathA(MAX_PATH, temp);
+    if (length == 0 || length >= MAX_PATH) return std::string();
+    const std::string base = longPath(std::string(temp, length)) + "\\couponpaste-e2e-" +
+                             std::to_string(GetCurrentProcessId()) + "-";
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        std::string candidate = base + std::to_string(attempt);
+        // The temporary folder path ends in a backslash; the tool's directory never does.
+        std::string::size_type doubled;
+        while ((doubled = candidate.find("\\\\")) != std::string::npos) candidate.erase(doubled, 1);
+        if (CreateDirectoryA(candidate.c_str(), nullptr)) return candidate;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) break;
+    }
+    return std::string();
+}
+
+HWND findShownMainWindow(DWORD processId) {
+    for (HWND window = FindWindowExA(nullptr, nullptr, kMainWindowClass, nullptr); window;
+         window = FindWindowExA(nullptr, window, kMainWindowClass, nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window)) return window;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::string programDirectory() {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return directoryOf(std::string(path, length));
+}
+
+RunFolder::RunFolder() : path_(makeFreshFolder()) {
+    ready_ = !path_.empty() && CopyFileA((programDirectory() + "\\CouponPaste.exe").c_str(),
+                                         executable().c_str(), FALSE) != FALSE;
+}
+
+RunFolder::~RunFolder() {
+    if (path_.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(path_), ignored);
+}
+
+std::string RunFolder::stagingFile() const {
+    return file("待发图片.bmp");
+}
+
+std::string RunFolder::stagingPathInDocument() const {
+    return path_ + "/待发图片.bmp";
+}
+
+ToolSession::~ToolSession() {
+    stop();
+}
+
+bool ToolSession::start() {
+    if (!folder_.ready()) return false;
+    const std::string executable = folder_.executable();
+    std::string commandLine = "\"" + executable + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    // Started from another current directory: the tool must find its folder by itself.
+    const std::string elsewhere = programDirectory();
+    if (!CreateProcessA(executable.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        elsewhere.c_str(), &startup, &started)) {
+        return false;
+    }
+    process_.reset(started.hProcess);
+    win::KernelHandle thread(started.hThread);
+    processId_ = started.dwProcessId;
+    WaitForInputIdle(process_.get(), static_cast<DWORD>(kPatience.count()));
+    if (!eventually([this] { return (window_ = findShownMainWindow(processId_)) != nullptr; })) {
+        return false;
+    }
+    threadId_ = GetWindowThreadProcessId(window_, nullptr);
+    return true;
+}
+
+void ToolSession::stop() {
+    if (mouseHeld_) releaseMouse();  // a test that failed half-way through a click
+    if (!process_) return;
+    if (running()) {
+        PostMessageA(window_, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(process_.get(), 5000) != WAIT_OBJECT_0) {
+            TerminateProcess(process_.get(), 1);
+            WaitForSingleObject(process_.get(), 5000);
+        }
+    }
+    process_.reset();
+}
+
+HWND ToolSession::control(ControlId id) const {
+    const ControlPlace& place = placeOf(id);
+    HWND parent = place.parent ? GetDlgItem(window_, static_cast<int>(*place.parent)) : window_;
+    return GetDlgItem(parent, static_cast<int>(id));
+}
+
+bool ToolSession::running() const {
+    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+std::string ToolSession::text(ControlId id) const {
+    return windowText(control(id));
+}
+
+HWND ToolSession::focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(threadId_, &info) ? info.hwndFocus : nullptr;
+}
+
+bool ToolSession::focusReaches(ControlId id) const {
+    const HWND target = control(id);
+    return target && eventually([&] { return focus() == target; });
+}
+
+RECT ToolSession::screenRect(ControlId id) const {
+    RECT rect{};
+    GetWindowRect(control(id), &rect);
+    return rect;
+}
+
+void ToolSession::settle() const {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored);
+}
+
+void ToolSession::setText(ControlId id, const std::string& text) const {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                        SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored);
+}
+
+void ToolSession::fill(const FormTexts& form) const {
+    setText(ControlId::编辑框1, form.title);
+    setText(ControlId::编辑框2, form.originalPrice);
+    setText(ControlId::编辑框3, form.couponPrice);
+    setText(ControlId::编辑框4, form.couponLink);
+    setText(ControlId::编辑框5, form.orderLink);
+    setText(ControlId::编辑框6, form.comboLink);
+    setText(ControlId::编辑框7, form.copyText);
+}
+
+bool ToolSession::key(WORD virtualKey) const {
+    if (!bringToFront(window_)) return false;
+    pressKey(virtualKey);
+    return true;
+}
+
+bool ToolSession::keyWith(WORD modifier, WORD virtualKey) const {
+    if (!bringToFront(window_)) return false;
+    pressKeyWith(modifier, virtualKey);
+    return true;
+}
+
+bool ToolSession::type(const std::string& text) const {
+    if (!bringToFront(window_)) return false;
+    typeText(text);
+    return true;
+}
+
+bool ToolSession::click(ControlId id) const {
+    if (!pressMouseOn(id)) return false;
+    releaseMouse();
+    return true;
+}
+
+bool ToolSession::pressMouseOn(ControlId id) const {
+    const HWND target = control(id);
+    if (!target || !bringToFront(window_)) return false;
+    moveMouseTo(centreOf(target));
+    leftButtonDown();
+    mouseHeld_ = true;
+    return true;
+}
+
+void ToolSession::releaseMouse() const {
+    leftButtonUp();
+    mouseHeld_ = false;
+}
+
+void ToolSession::push(ControlId button) const {
+    PostMessageA(control(button), BM_CLICK, 0, 0);
+}
+
+bool ToolSession::tabTo(ControlId id) const {
+    const HWND target = control(id);
+    for (int step = 0; step < 12 && focus() != target; ++step) {
+        const HWND before = focus();
+        if (!key(VK_TAB)) return false;
+        eventually([&] { return focus() != before; }, 3s);
+    }
+    return focus() == target;
+}
+
+std::optional<DWORD> ToolSession::exitCode(std::chrono::milliseconds patience) const {
+    if (!process_ || WaitForSingleObject(process_.get(), static_cast<DWORD>(patience.count())) !=
+                         WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    if (!GetExitCodeProcess(process_.get(), &code)) return std::nullopt;
+    return code;
+}
+
+}  // namespace cp::e2e
