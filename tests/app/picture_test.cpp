@@ -115,5 +115,24 @@ TEST_F(StartedTool, ClearBlanksThePictureButKeepsTheStagingFile) {
         << "a cleared picture must not be named";
 }
 
+// In GBK the second byte of "礬" (B5 5C) is a backslash: the folder's name must not be cut
+// there, or the picture would be written beside the folder and the document would name it so.
+TEST(RunFolderWithAChineseName, KeepsThePictureInThatFolderAndNamesItSo) {
+    ToolSession tool("礬");
+    ASSERT_TRUE(tool.start());
+    ASSERT_TRUE(pastePicture(tool, monochromeBitmap(16, 16))) << "no picture in the folder";
+
+    tool.setText(C::编辑框1, "珊瑚绒毛毯");
+    tool.push(C::按钮1);
+    const std::optional<ClipboardBlock> document = waitForRichDocument();
+    ASSERT_TRUE(document.has_value());
+    EXPECT_EQ(document->text, richDocument(imageElement(tool.folder().path() + "/待发图片.bmp") +
+                                           textElement("\r\n珊瑚绒毛毯")));
+
+    ASSERT_TRUE(PostMessageA(tool.window(), WM_CLOSE, 0, 0));
+    EXPECT_EQ(tool.exitCode(), std::optional<DWORD>(0));
+    EXPECT_FALSE(fileExists(tool.folder().stagingFile()));
+}
+
 }  // namespace
 }  // namespace cp::e2e

@@ -22,22 +22,32 @@ std::string longPath(const std::string& path) {
     return length > 0 && length < MAX_PATH ? std::string(buffer, length) : path;
 }
 
-// A new, empty folder below the temporary folder.
-std::string makeFreshFolder() {
+// A new, empty folder below the temporary folder, its name ending in nameEnding.
+std::string makeFreshFolder(const std::string& nameEnding) {
     char temp[MAX_PATH] = {};
     const DWORD length = GetTempPathA(MAX_PATH, temp);
     if (length == 0 || length >= MAX_PATH) return std::string();
-    const std::string base = longPath(std::string(temp, length)) + "\\couponpaste-e2e-" +
-                             std::to_string(GetCurrentProcessId()) + "-";
+    std::string parent = longPath(std::string(temp, length));
+    if (!parent.empty() && parent.back() == '\\') parent.pop_back();
+    const std::string base =
+        parent + "\\couponpaste-e2e-" + std::to_string(GetCurrentProcessId()) + "-";
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        std::string candidate = base + std::to_string(attempt);
-        // The temporary folder path ends in a backslash; the tool's directory never does.
-        std::string::size_type doubled;
-        while ((doubled = candidate.find("\\\\")) != std::string::npos) candidate.erase(doubled, 1);
+        const std::string candidate = base + std::to_string(attempt) + nameEnding;
         if (CreateDirectoryA(candidate.c_str(), nullptr)) return candidate;
         if (GetLastError() != ERROR_ALREADY_EXISTS) break;
     }
     return std::string();
+}
+
+std::wstring wideFromAnsi(const std::string& text) {
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    if (length > 0) {
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0],
+                            length);
+    }
+    return wide;
 }
 
 HWND findShownMainWindow(DWORD processId) {
@@ -58,7 +68,7 @@ std::string programDirectory() {
     return directoryOf(std::string(path, length));
 }
 
-RunFolder::RunFolder() : path_(makeFreshFolder()) {
+RunFolder::RunFolder(const std::string& nameEnding) : path_(makeFreshFolder(nameEnding)) {
     ready_ = !path_.empty() && CopyFileA((programDirectory() + "\\CouponPaste.exe").c_str(),
                                          executable().c_str(), FALSE) != FALSE;
 }
@@ -66,7 +76,7 @@ RunFolder::RunFolder() : path_(makeFreshFolder()) {
 RunFolder::~RunFolder() {
     if (path_.empty()) return;
     std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::path(path_), ignored);
+    std::filesystem::remove_all(std::filesystem::path(wideFromAnsi(path_)), ignored);
 }
 
 std::string RunFolder::stagingFile() const {

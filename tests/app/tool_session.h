@@ -22,7 +22,8 @@ std::string programDirectory();
 // test has its own staging file at a path it knows. Removed with all it holds.
 class RunFolder {
   public:
-    RunFolder();
+    // nameEnding: GBK text at the end of the folder's name.
+    explicit RunFolder(const std::string& nameEnding = std::string());
     ~RunFolder();
     RunFolder(const RunFolder&) = delete;
     RunFolder& operator=(const RunFolder&) = delete;
@@ -55,7 +56,9 @@ struct FormTexts {
 
 class ToolSession {
   public:
-    ToolSession() = default;
+    // nameEnding: GBK text at the end of the run folder's name.
+    explicit ToolSession(const std::string& folderNameEnding = std::string())
+        : folder_(folderNameEnding) {}
     ~ToolSession();
     ToolSession(const ToolSession&) = delete;
     ToolSession& operator=(const ToolSession&) = delete;
