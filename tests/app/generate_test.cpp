@@ -2,6 +2,7 @@
 // the refusals with their message boxes.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "expected_documents.h"
@@ -133,6 +134,36 @@ TEST_F(StartedTool, RefusedGenerateShowsWhyAndLeavesTheClipboardAlone) {
         EXPECT_EQ(text->text, placedBefore);
         EXPECT_FALSE(clipboardBlock(richFormat()).has_value());
     }
+}
+
+LRESULT ask(HWND window, UINT message, WPARAM wParam = 0) {
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+    return static_cast<LRESULT>(answer);
+}
+
+TEST_F(StartedTool, GenerateShowsTheEndOfALongPreview) {
+    std::string copyText;
+    for (int line = 1; line <= 40; ++line) copyText += "第" + std::to_string(line) + "行\r\n";
+    copyText += "最后一行";
+    tool.setText(C::编辑框7, copyText);
+    ASSERT_TRUE(putTextOnClipboard("before generating"));
+
+    tool.push(C::按钮1);
+
+    ASSERT_TRUE(waitForRichDocument().has_value());
+    const std::string preview = "------------------------------------\r\n" + copyText;
+    ASSERT_TRUE(eventually([&] { return tool.text(C::编辑框9) == preview; }));
+    const HWND box = tool.control(C::编辑框9);
+    const LRESULT lastLine = ask(box, EM_GETLINECOUNT) - 1;
+    const LRESULT lastLineStart = ask(box, EM_LINEINDEX, static_cast<WPARAM>(lastLine));
+    const LRESULT place = ask(box, EM_POSFROMCHAR, static_cast<WPARAM>(lastLineStart));
+    const int top = static_cast<short>(HIWORD(place));
+    RECT client{};
+    GetClientRect(box, &client);
+    EXPECT_GT(ask(box, EM_GETFIRSTVISIBLELINE), 0) << "scrolled down";
+    EXPECT_TRUE(top >= 0 && top < client.bottom)
+        << "the last line at " << top << " in a box " << client.bottom << " high";
 }
 
 }  // namespace

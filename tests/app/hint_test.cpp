@@ -6,6 +6,7 @@
 #include "form_layout.h"
 #include "started_tool.h"
 #include "test_pictures.h"
+#include "user_input.h"
 
 namespace cp::e2e {
 namespace {
@@ -113,6 +114,28 @@ TEST_F(StartedTool, GenerateFromTheCombinedLinkBoxShowsItsHintFirstThenComposes)
     EXPECT_EQ(document->text, richDocument(textElement("\r\n" + line)));
     EXPECT_TRUE(eventually([&] { return tool.text(C::编辑框9) == line + "\r\n"; }));
     EXPECT_EQ(tool.text(C::标签8), kCombined);
+}
+
+// Another program taking the keyboard is also a way of leaving the box; coming back puts the
+// caret where it was.
+TEST_F(StartedTool, SwitchingToAnotherProgramFromTheCouponBoxCountsAsLeavingIt) {
+    tool.setText(C::编辑框4, kCoupon);
+    tool.setText(C::编辑框5, kOrder);
+    ASSERT_TRUE(tool.click(C::编辑框4));
+    ASSERT_TRUE(tool.focusReaches(C::编辑框4));
+    tool.settle();
+    ASSERT_EQ(tool.text(C::标签8), kNeutral);
+
+    const win::Window otherProgram(CreateWindowExA(0, "STATIC", "another program",
+                                                   WS_POPUP | WS_VISIBLE, 0, 0, 120, 80, nullptr,
+                                                   nullptr, GetModuleHandleA(nullptr), nullptr));
+    ASSERT_TRUE(otherProgram);
+    ASSERT_TRUE(bringToFront(otherProgram.get()));
+    EXPECT_TRUE(eventually([&] { return tool.text(C::标签8) == kSeparateFromCoupon; }))
+        << "hint: " << tool.text(C::标签8);
+
+    ASSERT_TRUE(bringToFront(tool.window()));
+    EXPECT_TRUE(tool.focusReaches(C::编辑框4));
 }
 
 }  // namespace
