@@ -1,0 +1,367 @@
+#include "app/main_window.h"
+
+#include <shellapi.h>
+
+#include "app/build_options.h"
+#include "app/control_factory.h"
+#include "app/focus_cycle.h"
+#include "app/label.h"
+#include "app/reflection.h"
+#include "app/resource_ids.h"
+#include "core/hints.h"
+#include "core/literals.h"
+#include "platform/picture_stager.h"
+#include "platform/staging_file.h"
+
+namespace cp {
+namespace {
+
+constexpr int kWindowWidth = 908;
+constexpr int kWindowHeight = 606;
+// A fixed single frame with a title bar, Close and Minimize; no Maximize, no resizing.
+constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// 标签6's own font: 12 pixels high, normal weight, and no face name, so the system picks its
+// default face for that height.
+HFONT createOwnLabelFont() {
+    return CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, "");
+}
+
+bool isKeyDown(int key) {
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
+}  // namespace
+
+void ReadOutPreview::clear() {
+    SetWindowTextA(box_, "");
+}
+
+// The caret goes to the end (dropping any selection), is scrolled into view, and the text is
+// inserted there without an undo step, so the box shows the newest lines.
+void ReadOutPreview::append(const AnsiText& text) {
+    const int length = GetWindowTextLengthA(box_);
+    SendMessageA(box_, EM_SETSEL, static_cast<WPARAM>(length), static_cast<LPARAM>(length));
+    SendMessageA(box_, EM_SCROLLCARET, 0, 0);
+    SendMessageA(box_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// The box has no owner and the window is disabled while it is up, so closing the box leaves
+// no window of the tool active; the user continues where they were.
+void TaskModalNotice::show(const AnsiText& text, const AnsiText& title) {
+    MessageBoxA(nullptr, text.c_str(), title.c_str(), MB_OK | MB_TASKMODAL);
+    if (window_ && IsWindow(window_) && !GetActiveWindow()) SetForegroundWindow(window_);
+}
+
+const MainWindow::EventBinding MainWindow::kEventBindings[] = {
+    {ControlId::按钮1, ControlEvent::clicked, &MainWindow::generate},
+    {ControlId::按钮2, ControlEvent::clicked, &MainWindow::clearForm},
+    {ControlId::按钮3, ControlEvent::clicked, &MainWindow::pastePicture},
+    {ControlId::编辑框4, ControlEvent::lostFocus, &MainWindow::showCouponBoxHint},
+    {ControlId::编辑框5, ControlEvent::lostFocus, &MainWindow::showOrderBoxHint},
+    {ControlId::编辑框6, ControlEvent::lostFocus, &MainWindow::showComboBoxHint},
+    {ControlId::标签9, ControlEvent::leftButtonDown, &MainWindow::openTutorialPage},
+};
+
+MainWindow::MainWindow(HINSTANCE instance, const AnsiText& runDirectory,
+                       ClipboardPublisher& publisher)
+    : instance_(instance), runDirectory_(runDirectory), publisher_(publisher) {}
+
+bool MainWindow::build() {
+    eventsHeld_ = true;
+    if (!registerClass(instance_) || !createFrame()) return false;
+    if (!createControls()) {
+        DestroyWindow(window_);
+        return false;
+    }
+    showControls();
+    eventsHeld_ = false;
+    onCreated();
+    return true;
+}
+
+void MainWindow::show() {
+    ShowWindow(window_, SW_SHOW);
+    restoreFocus();
+}
+
+bool MainWindow::registerClass(HINSTANCE instance) {
+    WNDCLASSEXA cls{};
+    cls.cbSize = sizeof(cls);
+    cls.lpfnWndProc = windowProc;
+    cls.hInstance = instance;
+    cls.hIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(COUPONPASTE_ICON),
+                                              IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    cls.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(COUPONPASTE_ICON),
+                                                IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    cls.lpszClassName = kMainWindowClass;
+    return RegisterClassExA(&cls) != 0 && registerLabelClass(instance) &&
+           PictureBox::registerClass(instance);
+}
+
+// Centred on the full screen (not the work area), hidden until show().
+bool MainWindow::createFrame() {
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - kWindowWidth) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - kWindowHeight) / 2;
+    return CreateWindowExA(0, kMainWindowClass, kWindowCaption, kFrameStyle, left, top,
+                           kWindowWidth, kWindowHeight, nullptr, nullptr, instance_,
+                           this) != nullptr;
+}
+
+bool MainWindow::createControls() {
+    ownLabelFont_.reset(createOwnLabelFont());
+    for (const ControlSpec& spec : controlTable()) {
+        HWND parent = spec.parent == kTheWindow ? window_ : control(spec.parent);
+        void* createParam = spec.kind == ControlKind::pictureBox ? &picture_ : nullptr;
+        HWND created = createControl(spec, parent, instance_, createParam);
+        if (!created) return false;
+        controls_[controlIndex(spec.id)] = created;
+        if (!setUpControl(spec, created)) return false;
+    }
+    preview_.attach(control(ControlId::编辑框9));
+    notice_.returnTo(window_);
+    return true;
+}
+
+bool MainWindow::setUpControl(const ControlSpec& spec, HWND created) {
+    HGDIOBJ font = (spec.extras & kOwnFont) && ownLabelFont_ ? ownLabelFont_.get()
+                                                             : GetStockObject(DEFAULT_GUI_FONT);
+    SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    switch (spec.kind) {
+        case ControlKind::groupBox:
+            return reflectNotifications(created);
+        case ControlKind::label:
+            setLabelTextColour(created, labelTextColour(spec));
+            return true;
+        case ControlKind::editBox:
+            // The standard limit would stop a long copy text at 32,767 characters.
+            SendMessageA(created, EM_SETLIMITTEXT, 0, 0);
+            return raiseEventsFromNotifications(created, *this);
+        case ControlKind::button:
+            return raiseEventsFromNotifications(created, *this);
+        case ControlKind::pictureBox:
+            return true;
+    }
+    return false;
+}
+
+void MainWindow::showControls() {
+    for (HWND created : controls_) ShowWindow(created, SW_SHOWNA);
+}
+
+LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* created =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        created->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                rememberFocus();
+            } else if (!HIWORD(wParam)) {
+                restoreFocus();
+            }
+            return 0;
+        case WM_SETFOCUS:
+            restoreFocus();
+            return 0;
+        case WM_DESTROY: {
+            const LRESULT result = DefWindowProcA(window_, message, wParam, lParam);
+            onWillBeDestroyed();
+            return result;
+        }
+        case WM_NCDESTROY: {
+            const LRESULT result = DefWindowProcA(window_, message, wParam, lParam);
+            SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            controls_.fill(nullptr);
+            preview_.attach(nullptr);
+            notice_.returnTo(nullptr);
+            PostQuitMessage(0);
+            return result;
+        }
+        default:
+            return DefWindowProcA(window_, message, wParam, lParam);
+    }
+}
+
+void MainWindow::raise(ControlId source, ControlEvent event) {
+    if (eventsHeld_) return;
+    for (const EventBinding& binding : kEventBindings) {
+        if (binding.source == source && binding.event == event) {
+            (this->*binding.action)();
+            return;
+        }
+    }
+}
+
+void MainWindow::onCreated() {
+    if (eventsHeld_) return;
+    publisher_.registerRichFormat();
+    clearPicture(picture_);
+}
+
+void MainWindow::onWillBeDestroyed() {
+    if (eventsHeld_) return;
+    deleteStagingFile(stagingImagePath(runDirectory_));
+}
+
+void MainWindow::generate() {
+    const AnsiText payload = composeMessage(readComposerInput(), runDirectory_, preview_, notice_);
+    if (!isEmpty(payload)) publisher_.publishRichPayload(payload);
+}
+
+void MainWindow::clearForm() {
+    clearPicture(picture_);
+    for (ControlId box :
+         {ControlId::编辑框1, ControlId::编辑框2, ControlId::编辑框3, ControlId::编辑框4,
+          ControlId::编辑框5, ControlId::编辑框6, ControlId::编辑框7}) {
+        writeControlText(box, "");
+    }
+    writeControlText(ControlId::标签8, literal::kHintNeutral);
+    writeControlText(ControlId::编辑框9, "");
+}
+
+void MainWindow::pastePicture() {
+    cp::pastePicture(window_, picture_, stagingImagePath(runDirectory_), notice_);
+}
+
+void MainWindow::showCouponBoxHint() {
+    showHint(hintForCouponBox);
+}
+void MainWindow::showOrderBoxHint() {
+    showHint(hintForOrderBox);
+}
+void MainWindow::showComboBoxHint() {
+    showHint(hintForComboBox);
+}
+
+void MainWindow::showHint(HintRule rule) {
+    writeControlText(ControlId::标签8,
+                     rule(readControlText(ControlId::编辑框4), readControlText(ControlId::编辑框5),
+                          readControlText(ControlId::编辑框6)));
+}
+
+// In the default browser; an open Internet Explorer window, if any, owns the request.
+void MainWindow::openTutorialPage() {
+    HWND browser = FindWindowExA(nullptr, nullptr, nullptr, "Microsoft Internet Explorer");
+    ShellExecuteA(browser, "open", kTutorialPageAddress, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+AnsiText MainWindow::readControlText(ControlId id) const {
+    HWND box = control(id);
+    const int length = GetWindowTextLengthA(box);
+    AnsiText text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(box, text.data(), length + 1)));
+    return text;
+}
+
+// A label is redrawn over its own background, without an erase first.
+void MainWindow::writeControlText(ControlId id, const AnsiText& text) {
+    HWND target = control(id);
+    SetWindowTextA(target, text.c_str());
+    if (controlSpec(id).kind == ControlKind::label) InvalidateRect(target, nullptr, FALSE);
+}
+
+ComposerInput MainWindow::readComposerInput() const {
+    ComposerInput input;
+    input.hasPicture = !picture_.pictureBytes().empty();
+    input.title = readControlText(ControlId::编辑框1);
+    input.originalPrice = readControlText(ControlId::编辑框2);
+    input.couponPrice = readControlText(ControlId::编辑框3);
+    input.couponLink = readControlText(ControlId::编辑框4);
+    input.orderLink = readControlText(ControlId::编辑框5);
+    input.comboLink = readControlText(ControlId::编辑框6);
+    input.copyText = readControlText(ControlId::编辑框7);
+    return input;
+}
+
+bool MainWindow::isOwnWindow(HWND target) const {
+    return window_ && (target == window_ || IsChild(window_, target));
+}
+
+bool MainWindow::preTranslate(const MSG& message) {
+    if (!isOwnWindow(message.hwnd)) return false;
+    switch (message.message) {
+        case WM_KEYDOWN:
+            return handleKeyDown(message);
+        case WM_CHAR:
+            return swallowsCharacter(message);
+        case WM_LBUTTONDOWN: {
+            // Raised at the press; the press then goes on to the control as usual.
+            const int id = GetDlgCtrlID(message.hwnd);
+            if (message.hwnd != window_ && isControlId(id)) {
+                raise(static_cast<ControlId>(id), ControlEvent::leftButtonDown);
+            }
+            return false;
+        }
+        default:
+            return false;
+    }
+}
+
+bool MainWindow::handleKeyDown(const MSG& message) {
+    const bool control = isKeyDown(VK_CONTROL);
+    const bool alt = isKeyDown(VK_MENU);
+    const bool shift = isKeyDown(VK_SHIFT);
+    if (message.wParam == VK_TAB && !control && !alt) {
+        moveFocusAlongCycle(shift);
+        return true;
+    }
+    if (message.wParam == VK_ESCAPE && !control && !alt && !shift) {
+        SendMessageA(window_, WM_CLOSE, 0, 0);
+        return true;
+    }
+    return false;
+}
+
+// No tab character is ever typed into a box, and Enter does nothing in a one-line box (where
+// the system would otherwise beep).
+bool MainWindow::swallowsCharacter(const MSG& message) const {
+    if (message.wParam == '\t') return true;
+    if (message.wParam != '\r' && message.wParam != '\n') return false;
+    const int id = GetDlgCtrlID(message.hwnd);
+    if (!isControlId(id) || control(static_cast<ControlId>(id)) != message.hwnd) return false;
+    const ControlSpec& spec = controlSpec(static_cast<ControlId>(id));
+    return spec.kind == ControlKind::editBox && !(spec.extras & kMultiLine);
+}
+
+void MainWindow::moveFocusAlongCycle(bool backwards) {
+    HWND focus = GetFocus();
+    std::optional<ControlId> current;
+    for (ControlId id : kTabCycle) {
+        if (control(id) == focus) current = id;
+    }
+    const auto next = stepFocusCycle(current, backwards, [this](ControlId id) {
+        return IsWindowVisible(control(id)) && IsWindowEnabled(control(id));
+    });
+    if (next) SetFocus(control(*next));
+}
+
+void MainWindow::rememberFocus() {
+    HWND focus = GetFocus();
+    if (focus && focus != window_ && isOwnWindow(focus)) focusBeforeDeactivation_ = focus;
+}
+
+// Back to the control that had the focus when the window was deactivated; the title box when
+// none had it yet.
+void MainWindow::restoreFocus() {
+    HWND target = focusBeforeDeactivation_;
+    if (!target || !IsWindow(target) || !isOwnWindow(target)) target = control(ControlId::编辑框1);
+    SetFocus(target);
+}
+
+}  // namespace cp
