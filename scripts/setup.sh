@@ -39,6 +39,8 @@ ensure_windows_tools() {
     fi
     apt_install g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 \
         binutils-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb x11-utils imagemagick locales
+    # Chinese captions need a CJK font; Wine's own fonts bring Marlett for the title bar glyphs.
+    apt_install fonts-wqy-microhei fonts-wine
     if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
         local sudo=
         [ "$(id -u)" -eq 0 ] || sudo=sudo
@@ -100,6 +102,12 @@ ensure_wine_prefix() {
         mkdir -p "$WINEPREFIX"
         wineboot --init >/dev/null 2>&1
         wineserver -w
+    fi
+    # Debian's Wine does not look in its own font folder; the prefix gets Marlett itself.
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts
+    if [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+        mkdir -p "$fonts"
+        cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
     fi
 }
 
