@@ -21,8 +21,8 @@ constexpr int kWindowHeight = 606;
 // A fixed single frame with a title bar, Close and Minimize; no Maximize, no resizing.
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// 标签6's own font: 12 pixels high, normal weight, and no face name, so the system picks its
-// default face for that height.
+// 标签6's own font: 12 pixels high (the cell, so its six characters fit the label's 64 pixels),
+// normal weight, and no face name, so the system picks its default face for that height.
 HFONT createOwnLabelFont() {
     return CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -278,7 +278,7 @@ void MainWindow::writeControlText(ControlId id, const AnsiText& text) {
 
 ComposerInput MainWindow::readComposerInput() const {
     ComposerInput input;
-    input.hasPicture = !picture_.pictureBytes().empty();
+    input.hasPicture = picture_.holdsPicture();
     input.title = readControlText(ControlId::编辑框1);
     input.originalPrice = readControlText(ControlId::编辑框2);
     input.couponPrice = readControlText(ControlId::编辑框3);

@@ -23,6 +23,8 @@ class PictureBox final : public PictureHolder {
     // parameter; it stays tied to this object until it is destroyed.
     void setPicture(const ByteBlock& bytes) override;
     ByteBlock pictureBytes() const override;
+    // Whether pictureBytes() would be non-empty, without copying them.
+    bool holdsPicture() const { return !bytes_.empty(); }
 
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
