@@ -1,7 +1,6 @@
 #include "platform/bmp_bytes.h"
 
 #include <cstdint>
-#include <cstring>
 #include <iterator>
 #include <limits>
 #include <new>
@@ -134,6 +133,7 @@ void appendBytes(ByteBlock& out, const void* data, std::size_t count) {
 
 bool readShape(HBITMAP bitmap, BitmapShape& shape) {
     BITMAP info{};
+    // GetObjectA would fill the BITMAP with a brush's or font's description just as well.
     if (GetObjectType(bitmap) != OBJ_BITMAP) return false;
     if (GetObjectA(bitmap, sizeof info, &info) == 0) return false;
     if (info.bmWidth <= 0 || info.bmHeight <= 0) return false;

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 #include "core/composer.h"
 #include "core/paths.h"
 #include "platform/scoped_handles.h"
