@@ -43,6 +43,11 @@ function(couponpaste_add_test_program target)
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest_main)
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${target} COMMAND ${target})
+    # A program that dies under Wine can still report exit code 0: ask for GoogleTest's own
+    # closing line as well.
+    set_tests_properties(${target} PROPERTIES
+      PASS_REGULAR_EXPRESSION "\\[  PASSED  \\]"
+      FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
   else()
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 30)
   endif()

@@ -103,6 +103,11 @@ ensure_wine_prefix() {
         wineboot --init >/dev/null 2>&1
         wineserver -w
     fi
+    # A crashing test program would otherwise wait in Wine's crash dialog until CTest's timeout.
+    if [ ! -f "$WINEPREFIX/.no-crash-dialog" ]; then
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+            >/dev/null 2>&1 && touch "$WINEPREFIX/.no-crash-dialog"
+    fi
     # Debian's Wine does not look in its own font folder; the prefix gets Marlett itself.
     local fonts=$WINEPREFIX/drive_c/windows/Fonts
     if [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
