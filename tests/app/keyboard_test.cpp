@@ -70,6 +70,39 @@ TEST_F(StartedTool, EnterBreaksLinesOnlyInTheMultiLineBoxesAndTabNeverInsertsAny
     }
 }
 
+// Enter never presses a button (there is no default button); the space bar presses the one
+// that has the focus.
+TEST_F(StartedTool, SpacePressesTheFocusedButtonAndEnterDoesNot) {
+    tool.setText(C::编辑框1, "珊瑚绒毛毯");
+    const std::string placedBefore = "placed on the clipboard by another program";
+    ASSERT_TRUE(putTextOnClipboard(placedBefore));
+    const ControlId buttonsAndNext[][2] = {
+        {C::按钮1, C::按钮2}, {C::按钮2, C::编辑框9}, {C::按钮3, C::编辑框6}};
+    for (const auto& [button, next] : buttonsAndNext) {
+        SCOPED_TRACE(testing::Message() << "Enter on " << button);
+        ASSERT_TRUE(tool.tabTo(button));
+        ASSERT_TRUE(tool.key(VK_RETURN));
+        // Input is taken in order: once the Tab after it has acted, so has the Enter.
+        ASSERT_TRUE(tool.key(VK_TAB));
+        ASSERT_TRUE(tool.focusReaches(next));
+        tool.settle();
+        EXPECT_FALSE(hasMessageBox(tool.processId()));
+        EXPECT_EQ(tool.text(C::编辑框1), "珊瑚绒毛毯");
+        EXPECT_EQ(tool.text(C::编辑框9), "");
+        EXPECT_FALSE(fileExists(tool.folder().stagingFile()));
+        const std::optional<ClipboardBlock> text = clipboardBlock(CF_TEXT);
+        ASSERT_TRUE(text.has_value());
+        EXPECT_EQ(text->text, placedBefore);
+    }
+
+    ASSERT_TRUE(tool.tabTo(C::按钮1));
+    ASSERT_TRUE(tool.key(VK_SPACE));
+    EXPECT_TRUE(eventually([&] { return tool.text(C::编辑框9) == "珊瑚绒毛毯\r\n"; }));
+    ASSERT_TRUE(tool.tabTo(C::按钮2));
+    ASSERT_TRUE(tool.key(VK_SPACE));
+    EXPECT_TRUE(eventually([&] { return tool.text(C::编辑框1).empty(); }));
+}
+
 struct CloseRequest {
     const char* how;
     std::function<bool(const ToolSession&)> close;
