@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 #include "platform/scoped_handles.h"
 
@@ -71,8 +72,8 @@ bool PictureBox::registerClass(HINSTANCE instance) {
     return RegisterClassExA(&cls) != 0;
 }
 
-void PictureBox::setPicture(const ByteBlock& bytes) {
-    bytes_ = bytes;
+void PictureBox::setPicture(ByteBlock bytes) {
+    bytes_ = std::move(bytes);
     if (window_) InvalidateRect(window_, nullptr, FALSE);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/bmp_bytes.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <limits>
@@ -142,9 +143,16 @@ bool readShape(HBITMAP bitmap, BitmapShape& shape) {
     return true;
 }
 
-// Draws the selected source into a DIB section of the file's layout and appends its rows.
-bool appendPixelRows(HDC source, const BitmapShape& shape, const DibDescription& dib,
-                     std::size_t rowBytes, ByteBlock& out) {
+// The rows are drawn and copied out a band of about this many bytes at a time, so that a 4K
+// screenshot never has a second whole copy of itself beside the file's bytes.
+constexpr std::uint64_t kBandBytes = std::uint64_t{1} << 20;
+
+// Draws `count` bands of `rows` rows each into a DIB section of the file's layout and that
+// height, going up from source row `end`, and appends their rows. The file keeps the bottom
+// row first, and each band of a bottom-up DIB holds its rows in the file's order.
+bool appendBands(HDC source, const BitmapShape& shape, DibDescription dib, std::uint32_t rows,
+                 std::uint32_t count, std::uint32_t& end, ByteBlock& out) {
+    dib.header.biHeight = static_cast<LONG>(rows);
     void* bits = nullptr;
     const win::GdiObject section(CreateDIBSection(source, reinterpret_cast<const BITMAPINFO*>(&dib),
                                                   DIB_RGB_COLORS, &bits, nullptr, 0));
@@ -153,12 +161,29 @@ bool appendPixelRows(HDC source, const BitmapShape& shape, const DibDescription&
     if (!target) return false;
     const win::SelectedObject selected(target.get(), section.get());
     if (!selected.ok()) return false;
-    const int width = static_cast<int>(shape.width);
-    const int height = static_cast<int>(shape.height);
-    if (!BitBlt(target.get(), 0, 0, width, height, source, 0, 0, SRCCOPY)) return false;
-    GdiFlush();  // the bits must be complete before they are read
-    appendBytes(out, bits, rowBytes);
+    const std::size_t bandBytes = static_cast<std::size_t>(rowStride(shape) * rows);
+    for (std::uint32_t band = 0; band < count; ++band) {
+        end -= rows;
+        if (!BitBlt(target.get(), 0, 0, static_cast<int>(shape.width), static_cast<int>(rows),
+                    source, 0, static_cast<int>(end), SRCCOPY)) {
+            return false;
+        }
+        GdiFlush();  // the bits must be complete before they are read
+        appendBytes(out, bits, bandBytes);
+    }
     return true;
+}
+
+// Draws the selected source into DIB sections of the file's layout and appends its rows.
+bool appendPixelRows(HDC source, const BitmapShape& shape, const DibDescription& dib,
+                     ByteBlock& out) {
+    const std::uint64_t perBand = std::max<std::uint64_t>(1, kBandBytes / rowStride(shape));
+    const auto rows = static_cast<std::uint32_t>(std::min<std::uint64_t>(perBand, shape.height));
+    const std::uint32_t fullBands = shape.height / rows;
+    const std::uint32_t restRows = shape.height % rows;
+    std::uint32_t end = shape.height;
+    return appendBands(source, shape, dib, rows, fullBands, end, out) &&
+           (restRows == 0 || appendBands(source, shape, dib, restRows, 1, end, out));
 }
 
 ByteBlock convert(HBITMAP bitmap) {
@@ -180,7 +205,7 @@ ByteBlock convert(HBITMAP bitmap) {
     file.reserve(length);
     appendFileHeader(file, length, pixelOffset);
     appendBytes(file, &dib, kInfoHeaderSize + tableBytes);
-    if (!appendPixelRows(source.get(), shape, dib, length - pixelOffset, file)) return {};
+    if (!appendPixelRows(source.get(), shape, dib, file)) return {};
     return file;
 }
 

@@ -8,8 +8,9 @@ namespace cp {
 
 void pastePicture(HWND owner, PictureHolder& box, const AnsiText& stagingPath, NoticeBox& notice) {
     box.setPicture(captureClipboardBitmap(owner));
-    // The file is written from what the box holds, so the two cannot disagree.
-    const ByteBlock stored = box.pictureBytes();
+    // The file is written from what the box holds, so the two cannot disagree; a screenshot
+    // is large, so neither step copies it.
+    const ByteBlock& stored = box.heldBytes();
     if (writeWholeFile(stagingPath, stored) || stored.empty()) return;
     // A shown picture whose file holds another one would go out as the wrong product.
     clearPicture(box);

@@ -11,13 +11,16 @@ namespace cp {
 
 // The picture box, as far as the picture's life is concerned.
 class PictureHolder {
-public:
-    // Keeps its own copy of bytes; an empty block leaves the box blank.
-    virtual void setPicture(const ByteBlock& bytes) = 0;
+  public:
+    // Keeps bytes as its own (a caller that still needs them passes a copy); an empty block
+    // leaves the box blank.
+    virtual void setPicture(ByteBlock bytes) = 0;
     // A copy of exactly the bytes it holds; empty when blank.
     virtual ByteBlock pictureBytes() const = 0;
+    // The bytes it holds, not copied; valid until the next setPicture.
+    virtual const ByteBlock& heldBytes() const = 0;
 
-protected:
+  protected:
     ~PictureHolder() = default;
 };
 

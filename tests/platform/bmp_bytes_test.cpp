@@ -183,6 +183,30 @@ TEST(BitmapToBmpBytes, PixelRowsAreWhatGdiGives) {
     }
 }
 
+// The conversion draws a picture a band of rows (about 1 MiB) at a time: pictures of several
+// bands, the topmost one shorter, come out whole and in order, exactly as GDI gives them.
+TEST(BitmapToBmpBytes, PicturesOfManyBandsAreWhatGdiGives) {
+    struct BandCase {
+        const char* what;
+        Kind kind;
+        int width, height, bitsPerPixel;
+    };
+    const BandCase cases[] = {
+        {"screen bitmap: 262 rows a band, 2 bands and 76 rows", Kind::Screen, 1000, 600, 32},
+        {"24-bit DIB section, rows padded, 4 bands and 1 row", Kind::DibSection, 1397, 1001, 24},
+        {"monochrome bitmap: one band of 2912 rows and 1 row", Kind::Monochrome, 2880, 2913, 1},
+    };
+    for (const BandCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const win::GdiObject bitmap = makeBitmap(c.kind, c.width, c.height, c.bitsPerPixel);
+        ASSERT_TRUE(bitmap);
+        const ByteBlock bmp = convert(bitmap);
+        ASSERT_FALSE(bmp.empty());
+        const ByteBlock rows(bmp.begin() + readLe(bmp, 10, 4), bmp.end());
+        EXPECT_TRUE(rows == gdiRows(bitmap, bmp)) << "the pixel rows differ";
+    }
+}
+
 // A source with its own palette: GDI maps each colour onto the fixed table, whose index
 // goes into the file; the source's palette is never written.
 TEST(BitmapToBmpBytes, PaletteColoursAreMappedOntoTheFixedTable) {
@@ -342,9 +366,9 @@ class AddressSpaceFiller {
 };
 
 // A 20 MB picture while the process has no room for it: once with no room at all, and once
-// with room for only one of the two 20 MB buffers the conversion needs (the file bytes and
-// the DIB section). Either way the result is empty, nothing escapes, and once the memory
-// is back the same bitmap converts.
+// with room for the band of rows that the conversion draws at a time (1 MiB) but not for the
+// file's bytes. Either way the result is empty, nothing escapes, and once the memory is back
+// the same bitmap converts.
 TEST(BitmapToBmpBytes, PictureTooLargeForTheMemoryAtHandGivesEmpty) {
     if (sizeof(void*) != 4)
         GTEST_SKIP() << "Wine keeps a byte of bookkeeping for every reserved page, so the "
@@ -355,7 +379,7 @@ TEST(BitmapToBmpBytes, PictureTooLargeForTheMemoryAtHandGivesEmpty) {
     void* bits = nullptr;
     const win::GdiObject dib = test::makeDibSection(kWidth, kHeight, 32, {}, &bits);
     ASSERT_TRUE(dib);
-    const SIZE_T holes[] = {0, SIZE_T{32} << 20};
+    const SIZE_T holes[] = {0, SIZE_T{16} << 20};
     for (const SIZE_T hole : holes) {
         SCOPED_TRACE(hole);
         std::size_t starvedSize = 1;
