@@ -131,7 +131,7 @@ TEST(ClosingTheTool, DeletesTheStagingFileAndEndsWithExitCodeZero) {
         ToolSession tool;
         // A picture left behind by an earlier run of the tool in the same folder.
         ASSERT_TRUE(writeWholeFile(tool.folder().stagingFile(), "BM left by an earlier run"));
-        ASSERT_TRUE(tool.start());
+        ASSERT_TRUE(tool.start()) << tool.whyNotStarted();
         ASSERT_TRUE(tool.focusReaches(C::编辑框1));
         ASSERT_TRUE(fileExists(tool.folder().stagingFile()));
 

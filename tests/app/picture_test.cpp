@@ -119,7 +119,7 @@ TEST_F(StartedTool, ClearBlanksThePictureButKeepsTheStagingFile) {
 // there, or the picture would be written beside the folder and the document would name it so.
 TEST(RunFolderWithAChineseName, KeepsThePictureInThatFolderAndNamesItSo) {
     ToolSession tool("礬");
-    ASSERT_TRUE(tool.start());
+    ASSERT_TRUE(tool.start()) << tool.whyNotStarted();
     ASSERT_TRUE(pastePicture(tool, monochromeBitmap(16, 16))) << "no picture in the folder";
 
     tool.setText(C::编辑框1, "珊瑚绒毛毯");

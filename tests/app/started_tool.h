@@ -9,7 +9,9 @@ namespace cp::e2e {
 
 class StartedTool : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(tool.start()) << "CouponPaste.exe showed no window"; }
+    void SetUp() override {
+        ASSERT_TRUE(tool.start()) << "CouponPaste.exe showed no window: " << tool.whyNotStarted();
+    }
 
     ToolSession tool;
 };

@@ -69,8 +69,12 @@ std::string programDirectory() {
 }
 
 RunFolder::RunFolder(const std::string& nameEnding) : path_(makeFreshFolder(nameEnding)) {
-    ready_ = !path_.empty() && CopyFileA((programDirectory() + "\\CouponPaste.exe").c_str(),
-                                         executable().c_str(), FALSE) != FALSE;
+    // The built program can be open for a moment elsewhere (a virus scanner, Wine's loader
+    // for the test before): a copy that fails at once is tried again for a while.
+    const std::string built = programDirectory() + "\\CouponPaste.exe";
+    ready_ = !path_.empty() && eventually([&] {
+        return CopyFileA(built.c_str(), executable().c_str(), FALSE) != FALSE;
+    });
 }
 
 RunFolder::~RunFolder() {
@@ -91,8 +95,13 @@ ToolSession::~ToolSession() {
     stop();
 }
 
+bool ToolSession::notStarted(const std::string& why) {
+    whyNotStarted_ = why + " (error " + std::to_string(GetLastError()) + ")";
+    return false;
+}
+
 bool ToolSession::start() {
-    if (!folder_.ready()) return false;
+    if (!folder_.ready()) return notStarted("no run folder with a copy of CouponPaste.exe");
     const std::string executable = folder_.executable();
     std::string commandLine = "\"" + executable + "\"";
     STARTUPINFOA startup{};
@@ -102,14 +111,14 @@ bool ToolSession::start() {
     const std::string elsewhere = programDirectory();
     if (!CreateProcessA(executable.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         elsewhere.c_str(), &startup, &started)) {
-        return false;
+        return notStarted("CreateProcess failed");
     }
     process_.reset(started.hProcess);
     win::KernelHandle thread(started.hThread);
     processId_ = started.dwProcessId;
     WaitForInputIdle(process_.get(), static_cast<DWORD>(kPatience.count()));
     if (!eventually([this] { return (window_ = findShownMainWindow(processId_)) != nullptr; })) {
-        return false;
+        return notStarted(running() ? "no window shown" : "the process ended");
     }
     threadId_ = GetWindowThreadProcessId(window_, nullptr);
     return true;

@@ -66,8 +66,10 @@ class ToolSession {
     RunFolder& folder() { return folder_; }
     const RunFolder& folder() const { return folder_; }
 
-    // Starts the tool and waits until its main window is shown; false when it is not.
+    // Starts the tool and waits until its main window is shown; false when it is not, with
+    // the step that failed in whyNotStarted().
     bool start();
+    const std::string& whyNotStarted() const { return whyNotStarted_; }
 
     HWND window() const { return window_; }
     HWND control(ControlId id) const;
@@ -107,10 +109,12 @@ class ToolSession {
 
   private:
     void stop();
+    bool notStarted(const std::string& why);
 
     RunFolder folder_;
     win::KernelHandle process_;
     DWORD processId_ = 0;
+    std::string whyNotStarted_;
     DWORD threadId_ = 0;
     HWND window_ = nullptr;
     mutable bool mouseHeld_ = false;
