@@ -17,8 +17,8 @@ constexpr DWORD kSingleLineEdit = WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
 constexpr DWORD kMultiLineEdit =
     WS_TABSTOP | WS_VSCROLL | ES_LEFT | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
 
-WindowKind windowKindFor(const ControlSpec& spec) {
-    switch (spec.kind) {
+WindowKind windowKindFor(const ControlSpec& row) {
+    switch (row.kind) {
         case ControlKind::groupBox:
             return {"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, 0};
         case ControlKind::pictureBox:
@@ -28,7 +28,7 @@ WindowKind windowKindFor(const ControlSpec& spec) {
         case ControlKind::label:
             return {kLabelClass, 0, 0};
         case ControlKind::editBox:
-            return {"EDIT", (spec.extras & kMultiLine) ? kMultiLineEdit : kSingleLineEdit,
+            return {"EDIT", (row.extras & kMultiLine) ? kMultiLineEdit : kSingleLineEdit,
                     WS_EX_CLIENTEDGE};
     }
     return {"STATIC", 0, 0};
@@ -36,17 +36,17 @@ WindowKind windowKindFor(const ControlSpec& spec) {
 
 }  // namespace
 
-HWND createControl(const ControlSpec& spec, HWND parent, HINSTANCE instance, void* createParam) {
-    const WindowKind kind = windowKindFor(spec);
-    return CreateWindowExA(kind.exStyle, kind.className, spec.caption, WS_CHILD | kind.style,
-                           spec.left, spec.top, spec.width, spec.height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance,
+HWND createControl(const ControlSpec& row, HWND parent, HINSTANCE instance, void* createParam) {
+    const WindowKind kind = windowKindFor(row);
+    return CreateWindowExA(kind.exStyle, kind.className, row.caption, WS_CHILD | kind.style,
+                           row.left, row.top, row.width, row.height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance,
                            createParam);
 }
 
-COLORREF labelTextColour(const ControlSpec& spec) {
-    if (spec.extras & kBlueText) return RGB(0, 0, 255);
-    if (spec.extras & kLightBlueText) return RGB(0, 136, 255);
+COLORREF labelTextColour(const ControlSpec& row) {
+    if (row.extras & kBlueText) return RGB(0, 0, 255);
+    if (row.extras & kLightBlueText) return RGB(0, 136, 255);
     return RGB(0, 0, 0);
 }
 

@@ -115,28 +115,28 @@ bool MainWindow::createFrame() {
 
 bool MainWindow::createControls() {
     ownLabelFont_.reset(createOwnLabelFont());
-    for (const ControlSpec& spec : controlTable()) {
-        HWND parent = spec.parent == kTheWindow ? window_ : control(spec.parent);
-        void* createParam = spec.kind == ControlKind::pictureBox ? &picture_ : nullptr;
-        HWND created = createControl(spec, parent, instance_, createParam);
+    for (const ControlSpec& row : controlTable()) {
+        HWND parent = row.parent == kTheWindow ? window_ : control(row.parent);
+        void* createParam = row.kind == ControlKind::pictureBox ? &picture_ : nullptr;
+        HWND created = createControl(row, parent, instance_, createParam);
         if (!created) return false;
-        controls_[controlIndex(spec.id)] = created;
-        if (!setUpControl(spec, created)) return false;
+        controls_[controlIndex(row.id)] = created;
+        if (!setUpControl(row, created)) return false;
     }
     preview_.attach(control(ControlId::编辑框9));
     notice_.returnTo(window_);
     return true;
 }
 
-bool MainWindow::setUpControl(const ControlSpec& spec, HWND created) {
-    HGDIOBJ font = (spec.extras & kOwnFont) && ownLabelFont_ ? ownLabelFont_.get()
-                                                             : GetStockObject(DEFAULT_GUI_FONT);
+bool MainWindow::setUpControl(const ControlSpec& row, HWND created) {
+    HGDIOBJ font = (row.extras & kOwnFont) && ownLabelFont_ ? ownLabelFont_.get()
+                                                            : GetStockObject(DEFAULT_GUI_FONT);
     SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    switch (spec.kind) {
+    switch (row.kind) {
         case ControlKind::groupBox:
             return reflectNotifications(created);
         case ControlKind::label:
-            setLabelTextColour(created, labelTextColour(spec));
+            setLabelTextColour(created, labelTextColour(row));
             return true;
         case ControlKind::editBox:
             // The standard limit would stop a long copy text at 32,767 characters.
@@ -335,8 +335,8 @@ bool MainWindow::swallowsCharacter(const MSG& message) const {
     if (message.wParam != '\r' && message.wParam != '\n') return false;
     const int id = GetDlgCtrlID(message.hwnd);
     if (!isControlId(id) || control(static_cast<ControlId>(id)) != message.hwnd) return false;
-    const ControlSpec& spec = controlSpec(static_cast<ControlId>(id));
-    return spec.kind == ControlKind::editBox && !(spec.extras & kMultiLine);
+    const ControlSpec& row = controlSpec(static_cast<ControlId>(id));
+    return row.kind == ControlKind::editBox && !(row.extras & kMultiLine);
 }
 
 void MainWindow::moveFocusAlongCycle(bool backwards) {

@@ -77,7 +77,7 @@ class MainWindow final : public EventSink {
 
     bool createFrame();
     bool createControls();
-    bool setUpControl(const ControlSpec& spec, HWND control);
+    bool setUpControl(const ControlSpec& row, HWND control);
     void showControls();
 
     // Window events.

@@ -319,11 +319,11 @@ BITMAPINFO dibInfo32(Size size) {
 
 // A screenshot-like bitmap of the display's depth (32 bits under Wine): colour bands with
 // detail in every row, so nothing about it is uniform.
-win::GdiObject screenshotOf(Size size, unsigned seed) {
+win::GdiObject screenshotOf(Size size, unsigned salt) {
     std::vector<DWORD> pixels(static_cast<size_t>(size.width) * size.height);
     for (size_t i = 0; i < pixels.size(); ++i) {
         pixels[i] =
-            static_cast<DWORD>((i * 2654435761u) ^ (i / size.width * 40503u) ^ seed) & 0x00FFFFFF;
+            static_cast<DWORD>((i * 2654435761u) ^ (i / size.width * 40503u) ^ salt) & 0x00FFFFFF;
     }
     const win::WindowDc screen(nullptr);
     win::GdiObject bitmap(CreateCompatibleBitmap(screen.get(), size.width, size.height));
