@@ -13,34 +13,11 @@
 
 #include "app/build_options.h"
 #include "app/control_table.h"
+#include "bench/plain_window.h"
 
 namespace {
 
 using namespace cp;
-
-constexpr char kClassName[] = "CouponPasteBenchFormWindow";
-constexpr int kWidth = 908;
-constexpr int kHeight = 606;
-constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-
-LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-bool registerClass(HINSTANCE instance) {
-    WNDCLASSEXA cls{};
-    cls.cbSize = sizeof cls;
-    cls.lpfnWndProc = windowProc;
-    cls.hInstance = instance;
-    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    cls.lpszClassName = kClassName;
-    return RegisterClassExA(&cls) != 0;
-}
 
 struct StandardKind {
     const char* className;
@@ -48,15 +25,15 @@ struct StandardKind {
     DWORD exStyle;
 };
 
-StandardKind standardKindOf(const ControlSpec& spec) {
-    switch (spec.kind) {
+StandardKind standardKindOf(const ControlSpec& row) {
+    switch (row.kind) {
         case ControlKind::groupBox:
             return {"BUTTON", BS_GROUPBOX, 0};
         case ControlKind::button:
             return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0};
         case ControlKind::editBox: {
             const DWORD multiLine = WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
-            const DWORD lines = (spec.extras & kMultiLine) ? multiLine : ES_AUTOHSCROLL;
+            const DWORD lines = (row.extras & kMultiLine) ? multiLine : ES_AUTOHSCROLL;
             return {"EDIT", WS_TABSTOP | lines, WS_EX_CLIENTEDGE};
         }
         case ControlKind::label:
@@ -69,16 +46,16 @@ StandardKind standardKindOf(const ControlSpec& spec) {
 bool createForm(HWND window, HINSTANCE instance) {
     std::array<HWND, kControlCount> made{};
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-    for (const ControlSpec& spec : controlTable()) {
-        const StandardKind kind = standardKindOf(spec);
-        HWND parent = spec.parent == kTheWindow ? window : made[controlIndex(spec.parent)];
+    for (const ControlSpec& row : controlTable()) {
+        const StandardKind kind = standardKindOf(row);
+        HWND parent = row.parent == kTheWindow ? window : made[controlIndex(row.parent)];
         HWND control = CreateWindowExA(
-            kind.exStyle, kind.className, spec.caption, WS_CHILD | WS_VISIBLE | kind.style,
-            spec.left, spec.top, spec.width, spec.height, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+            kind.exStyle, kind.className, row.caption, WS_CHILD | WS_VISIBLE | kind.style, row.left,
+            row.top, row.width, row.height, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
         if (!control) return false;
         SendMessageA(control, WM_SETFONT, font, FALSE);
-        made[controlIndex(spec.id)] = control;
+        made[controlIndex(row.id)] = control;
     }
     return true;
 }
@@ -88,17 +65,7 @@ bool createForm(HWND window, HINSTANCE instance) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    if (!registerClass(instance)) return 1;
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
-    HWND window = CreateWindowExA(0, kClassName, kWindowCaption, kFrameStyle, left, top, kWidth,
-                                  kHeight, nullptr, nullptr, instance, nullptr);
+    HWND window = bench::createPlainWindow(instance, "CouponPasteBenchFormWindow", kWindowCaption);
     if (!window || !createForm(window, instance)) return 1;
-    ShowWindow(window, SW_SHOW);
-    MSG message{};
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return bench::showAndRun(window);
 }
