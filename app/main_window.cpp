@@ -8,6 +8,7 @@
 #include "app/label.h"
 #include "app/reflection.h"
 #include "app/resource_ids.h"
+#include "app/window_object.h"
 #include "core/hints.h"
 #include "core/literals.h"
 #include "platform/picture_stager.h"
@@ -155,13 +156,7 @@ void MainWindow::showControls() {
 }
 
 LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* created =
-            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        created->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = windowObject(window, message, lParam, &MainWindow::window_);
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
     return self->handleMessage(message, wParam, lParam);
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "app/window_object.h"
 #include "platform/scoped_handles.h"
 
 namespace cp {
@@ -82,13 +83,7 @@ ByteBlock PictureBox::pictureBytes() const {
 }
 
 LRESULT CALLBACK PictureBox::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* box =
-            static_cast<PictureBox*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        box->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
-    }
-    auto* box = reinterpret_cast<PictureBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* box = windowObject(window, message, lParam, &PictureBox::window_);
     switch (message) {
         case WM_PAINT:
             if (box) {
