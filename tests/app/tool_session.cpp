@@ -50,6 +50,8 @@ std::wstring wideFromAnsi(const std::string& text) {
     return wide;
 }
 
+}  // namespace
+
 HWND findShownMainWindow(DWORD processId) {
     for (HWND window = FindWindowExA(nullptr, nullptr, kMainWindowClass, nullptr); window;
          window = FindWindowExA(nullptr, window, kMainWindowClass, nullptr)) {
@@ -59,8 +61,6 @@ HWND findShownMainWindow(DWORD processId) {
     }
     return nullptr;
 }
-
-}  // namespace
 
 std::string programDirectory() {
     char path[MAX_PATH] = {};

@@ -18,6 +18,9 @@ namespace cp::e2e {
 // The folder that holds this test program and the tool (the build's bin folder).
 std::string programDirectory();
 
+// The shown main window of the tool running as that process; null when there is none.
+HWND findShownMainWindow(DWORD processId);
+
 // A fresh folder with its own copy of CouponPaste.exe: the tool's run directory, so each
 // test has its own staging file at a path it knows. Removed with all it holds.
 class RunFolder {

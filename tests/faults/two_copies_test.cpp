@@ -18,16 +18,6 @@ namespace {
 
 using C = ControlId;
 
-HWND shownMainWindowOf(DWORD processId) {
-    for (HWND window = FindWindowExA(nullptr, nullptr, kMainWindowClass, nullptr); window;
-         window = FindWindowExA(nullptr, window, kMainWindowClass, nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && IsWindowVisible(window)) return window;
-    }
-    return nullptr;
-}
-
 // Another copy of CouponPaste.exe, started from a folder that a ToolSession already uses.
 class SecondCopy {
   public:
@@ -43,7 +33,7 @@ class SecondCopy {
         process_.reset(started.hProcess);
         const win::KernelHandle thread(started.hThread);
         processId_ = started.dwProcessId;
-        eventually([&] { return (window_ = shownMainWindowOf(processId_)) != nullptr; });
+        eventually([&] { return (window_ = findShownMainWindow(processId_)) != nullptr; });
     }
     ~SecondCopy() {
         if (!process_ || WaitForSingleObject(process_.get(), 0) != WAIT_TIMEOUT) return;
