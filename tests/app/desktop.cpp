@@ -118,10 +118,13 @@ std::optional<ClipboardBlock> clipboardBlock(UINT format) {
     return result;
 }
 
+// Watched without opening the clipboard: a test holding it open at the moment the tool
+// publishes would make the tool's publish fail, as another program holding it does.
 std::optional<ClipboardBlock> waitForRichDocument() {
-    std::optional<ClipboardBlock> document;
-    eventually([&] { return (document = clipboardBlock(richFormat())).has_value(); });
-    return document;
+    if (!eventually([] { return IsClipboardFormatAvailable(richFormat()) != FALSE; })) {
+        return std::nullopt;
+    }
+    return clipboardBlock(richFormat());
 }
 
 std::vector<UINT> clipboardFormats() {
