@@ -214,9 +214,12 @@ void MainWindow::onWillBeDestroyed() {
     deleteStagingFile(stagingImagePath(runDirectory_));
 }
 
+// A document that did not reach the clipboard leaves the previous message there; the user
+// is told, or the next paste would send the wrong product.
 void MainWindow::generate() {
     const AnsiText payload = composeMessage(readComposerInput(), runDirectory_, preview_, notice_);
-    if (!isEmpty(payload)) publisher_.publishRichPayload(payload);
+    if (isEmpty(payload) || publisher_.publishRichPayload(payload)) return;
+    notice_.show(literal::kMessageNotOnClipboard, literal::kErrorTitle);
 }
 
 void MainWindow::clearForm() {

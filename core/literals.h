@@ -34,6 +34,8 @@ inline constexpr char kBadCouponLink[] = "优惠券地址格式错误！";
 inline constexpr char kBadOrderLink[] = "下单地址格式错误！";
 inline constexpr char kErrorTitle[] = "错误提示！";
 inline constexpr char kPictureNotSaved[] = "图片保存失败：";
+inline constexpr char kMessageNotOnClipboard[] =
+    "消息没有放到剪贴板上：剪贴板正被其他程序占用，请稍后再点生成。";
 
 // Hint captions.
 inline constexpr char kHintNeutral[] = "提示：";

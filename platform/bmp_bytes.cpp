@@ -6,6 +6,7 @@
 #include <limits>
 #include <new>
 
+#include "platform/clipboard_opening.h"
 #include "platform/scoped_handles.h"
 
 namespace cp {
@@ -220,7 +221,7 @@ ByteBlock bitmapToBmpBytes(HBITMAP bitmap) {
 }
 
 ByteBlock captureClipboardBitmap(HWND owner) {
-    const win::OpenClipboardGuard clipboard(owner);
+    const win::OpenClipboardGuard clipboard = openClipboardBriefly(owner);
     if (!clipboard.isOpen()) return {};
     // The handle stays the clipboard's: used only while it is open, never deleted.
     const auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));

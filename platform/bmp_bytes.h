@@ -8,7 +8,8 @@
 namespace cp {
 
 // The CF_BITMAP on the clipboard as BMP file bytes; empty when the clipboard cannot be
-// opened, holds no bitmap, or the bitmap cannot be converted. The clipboard is left as it was.
+// opened within the brief wait, holds no bitmap, or the bitmap cannot be converted. The
+// clipboard is left as it was.
 ByteBlock captureClipboardBitmap(HWND owner);
 
 // An uncompressed, bottom-up BMP of the bitmap's own depth (1, 4, 8, 16, 24 or 32 bits) with

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/clipboard_opening.h"
 #include "platform/scoped_handles.h"
 
 namespace cp {
@@ -27,14 +28,16 @@ void ClipboardPublisher::registerRichFormat() {
     richFormatId_ = RegisterClipboardFormatA(kRichFormatName);
 }
 
-void ClipboardPublisher::publishRichPayload(const AnsiText& payload) const {
-    if (payload.empty()) return;
+bool ClipboardPublisher::publishRichPayload(const AnsiText& payload) const {
+    if (payload.empty()) return false;
     win::GlobalBlock block = copyToGlobalBlock(payload);
-    if (!block) return;
-    const win::OpenClipboardGuard clipboard(nullptr);
-    if (!clipboard.isOpen() || !EmptyClipboard()) return;
+    if (!block) return false;
+    const win::OpenClipboardGuard clipboard = openClipboardBriefly(nullptr);
+    if (!clipboard.isOpen() || !EmptyClipboard()) return false;
     // From here on the clipboard owns the block; until then the wrapper frees it.
-    if (SetClipboardData(richFormatId_, block.get())) block.release();
+    if (!SetClipboardData(richFormatId_, block.get())) return false;
+    block.release();
+    return true;
 }
 
 }  // namespace cp

@@ -15,9 +15,11 @@ public:
     void registerRichFormat();
     UINT richFormatId() const { return richFormatId_; }
 
-    // Empties the clipboard and stores payload plus one zero byte under the rich format.
-    // Silent on every failure: a clipboard held open elsewhere stays as it was.
-    void publishRichPayload(const AnsiText& payload) const;
+    // Empties the clipboard and stores payload plus one zero byte under the rich format; true
+    // when the document is on the clipboard. A clipboard that another program keeps open past
+    // the brief wait stays as it was, and the answer is false: the caller must say so, or the
+    // user would paste the previous message.
+    bool publishRichPayload(const AnsiText& payload) const;
 
 private:
     UINT richFormatId_ = 0;

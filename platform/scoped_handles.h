@@ -147,10 +147,17 @@ private:
     void* data_;
 };
 
-// The clipboard, opened for one operation; closed on scope exit if it was opened.
+// The clipboard, opened for one operation; closed on scope exit if it was opened. While
+// another program holds it, the open is tried `attempts` times in all, `pauseMs` apart.
 class OpenClipboardGuard {
 public:
-    explicit OpenClipboardGuard(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+    explicit OpenClipboardGuard(HWND owner, int attempts = 1, DWORD pauseMs = 0) {
+        open_ = OpenClipboard(owner) != FALSE;
+        for (int attempt = 1; !open_ && attempt < attempts; ++attempt) {
+            Sleep(pauseMs);
+            open_ = OpenClipboard(owner) != FALSE;
+        }
+    }
     ~OpenClipboardGuard() {
         if (open_) CloseClipboard();
     }
@@ -159,7 +166,7 @@ public:
     bool isOpen() const { return open_; }
 
 private:
-    bool open_;
+    bool open_ = false;
 };
 
 }  // namespace cp::win

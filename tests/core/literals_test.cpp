@@ -42,6 +42,9 @@ TEST(Literals, AreStoredInGbk) {
         {"kBadOrderLink", literal::kBadOrderLink, "CFC2B5A5B5D8D6B7B8F1CABDB4EDCEF3A3A1"},
         {"kErrorTitle", literal::kErrorTitle, "B4EDCEF3CCE1CABEA3A1"},
         {"kPictureNotSaved", literal::kPictureNotSaved, "CDBCC6ACB1A3B4E6CAA7B0DCA3BA"},
+        {"kMessageNotOnClipboard", literal::kMessageNotOnClipboard,
+         "CFFBCFA2C3BBD3D0B7C5B5BDBCF4CCF9B0E5C9CFA3BABCF4CCF9B0E5D5FDB1BBC6E4CBFBB3CCD0F2D5BCD3C3A3AC"
+         "C7EBC9D4BAF3D4D9B5E3C9FAB3C9A1A3"},
         {"kHintNeutral", literal::kHintNeutral, "CCE1CABEA3BA"},
         {"kHintSeparateFromCoupon", literal::kHintSeparateFromCoupon,
          "CCE1CABEA3BABCECB2E2B5BDC9FAB3C9C0E0D0CDCEAAD3C5BBDDC8AF2BCFC2B5A5C1B4BDD3B7D6BFAAD0CDA3A1"},

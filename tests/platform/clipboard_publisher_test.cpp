@@ -1,5 +1,6 @@
 // The rich document on the real clipboard: the only format, the payload plus one zero
-// byte, replaced by the next publish, untouched while another program holds the clipboard.
+// byte, replaced by the next publish, untouched and reported while another program holds the
+// clipboard.
 #include "platform/clipboard_publisher.h"
 
 #include <gtest/gtest.h>
@@ -50,15 +51,15 @@ TEST_F(PublisherTest, OffersOnlyTheRichFormatHoldingPayloadAndZero) {
     for (const AnsiText& payload : payloads) {
         SCOPED_TRACE(payload.substr(0, 40));
         ASSERT_TRUE(test::putClipboardText("plain text first"));
-        publisher.publishRichPayload(payload);
+        EXPECT_TRUE(publisher.publishRichPayload(payload));
         EXPECT_EQ(clipboardFormats(), std::vector<UINT>{qqFormat()});
         expectBlockHolds(clipboardBlock(qqFormat()), payload);
     }
 }
 
 TEST_F(PublisherTest, SecondPublishReplacesTheFirst) {
-    publisher.publishRichPayload(AnsiText(5000, 'a'));
-    publisher.publishRichPayload(kDocument);
+    EXPECT_TRUE(publisher.publishRichPayload(AnsiText(5000, 'a')));
+    EXPECT_TRUE(publisher.publishRichPayload(kDocument));
     EXPECT_EQ(clipboardFormats(), std::vector<UINT>{qqFormat()});
     expectBlockHolds(clipboardBlock(qqFormat()), kDocument);
 }
@@ -66,7 +67,7 @@ TEST_F(PublisherTest, SecondPublishReplacesTheFirst) {
 TEST_F(PublisherTest, EmptyPayloadLeavesTheClipboardAlone) {
     ASSERT_TRUE(test::putClipboardText("kept"));
     const DWORD before = GetClipboardSequenceNumber();
-    publisher.publishRichPayload("");
+    EXPECT_FALSE(publisher.publishRichPayload("")) << "nothing was published";
     EXPECT_EQ(GetClipboardSequenceNumber(), before);
     expectBlockHolds(clipboardBlock(CF_TEXT), "kept");
 }
@@ -82,7 +83,7 @@ TEST_F(PublisherTest, ClipboardHeldByAnotherProgramStaysAsItWas) {
     for (const Previous& previous : cases) {
         SCOPED_TRACE(previous.what);
         if (previous.rich)
-            publisher.publishRichPayload(previous.content);
+            ASSERT_TRUE(publisher.publishRichPayload(previous.content));
         else
             ASSERT_TRUE(test::putClipboardText(previous.content));
         const UINT format = previous.rich ? qqFormat() : CF_TEXT;
@@ -91,7 +92,8 @@ TEST_F(PublisherTest, ClipboardHeldByAnotherProgramStaysAsItWas) {
         {
             test::PeerProcess holder("hold-clipboard 20000");
             ASSERT_TRUE(holder.isReady());
-            publisher.publishRichPayload("<QQRichEditFormat>new</QQRichEditFormat>");
+            EXPECT_FALSE(publisher.publishRichPayload("<QQRichEditFormat>new</QQRichEditFormat>"))
+                << "a document that did not reach the clipboard must be reported";
             holder.release();
             EXPECT_EQ(holder.exitCode(), 0u);
         }
@@ -104,7 +106,7 @@ TEST_F(PublisherTest, ClipboardHeldByAnotherProgramStaysAsItWas) {
 TEST(ClipboardPublisherUnregistered, PublishEmptiesTheClipboardAndPlacesNothing) {
     const ClipboardPublisher unregistered;
     ASSERT_TRUE(test::putClipboardText("copied elsewhere"));
-    unregistered.publishRichPayload(kDocument);
+    EXPECT_FALSE(unregistered.publishRichPayload(kDocument));
     EXPECT_TRUE(clipboardFormats().empty());
 }
 
