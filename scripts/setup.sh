@@ -60,6 +60,30 @@ wine_environment() {
     export WINEDLLOVERRIDES="mscoree,mshtml="
     export WINEPREFIX=${COUPONPASTE_WINEPREFIX:-$build/wineprefix}
     export COUPONPASTE_WINEPREFIX=$WINEPREFIX
+    use_64bit_wine_where_32bit_cannot_run
+}
+
+# Debian's `wine` starts Wine's 32-bit loader first, even for a 64-bit program. A kernel whose
+# 32-bit emulation is switched off cannot run that loader at all: there Wine is started through
+# its 64-bit loader, and only the 64-bit programs can be tried. wine32_runs tells which.
+wine32_runs=1
+use_64bit_wine_where_32bit_cannot_run() {
+    local loader32=/usr/lib/wine/wine loader64=/usr/lib/wine/wine64
+    if [ ! -x "$loader32" ] || "$loader32" --version >/dev/null 2>&1; then
+        return 0
+    fi
+    wine32_runs=0
+    local shims=$build/wine64-only name
+    mkdir -p "$shims"
+    for name in wine wine-stable; do
+        printf '#!/bin/sh\nexec %s "$@"\n' "$loader64" >"$shims/$name"
+        chmod +x "$shims/$name"
+    done
+    case ":$PATH:" in
+        *":$shims:"*) ;;
+        *) export PATH="$shims:$PATH" ;;
+    esac
+    export WINELOADER=$loader64
 }
 
 xvfb_pid=
