@@ -36,12 +36,13 @@ WindowKind windowKindFor(const ControlSpec& row) {
 
 }  // namespace
 
-HWND createControl(const ControlSpec& row, HWND parent, HINSTANCE instance, void* createParam) {
+HWND createControl(const ControlSpec& row, const RECT& place, HWND parent, HINSTANCE instance,
+                   void* createParam) {
     const WindowKind kind = windowKindFor(row);
-    return CreateWindowExA(kind.exStyle, kind.className, row.caption, WS_CHILD | kind.style,
-                           row.left, row.top, row.width, row.height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance,
-                           createParam);
+    return CreateWindowExA(
+        kind.exStyle, kind.className, row.caption, WS_CHILD | kind.style, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, createParam);
 }
 
 COLORREF labelTextColour(const ControlSpec& row) {

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
 #include "app/build_options.h"
 #include "app/control_factory.h"
 #include "app/focus_cycle.h"
@@ -17,17 +19,11 @@
 namespace cp {
 namespace {
 
-constexpr int kWindowWidth = 908;
-constexpr int kWindowHeight = 606;
 // A fixed single frame with a title bar, Close and Minimize; no Maximize, no resizing.
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// 标签6's own font: 12 pixels high (the cell, so its six characters fit the label's 64 pixels),
-// normal weight, and no face name, so the system picks its default face for that height.
-HFONT createOwnLabelFont() {
-    return CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, "");
+HFONT fontFor(const FormFonts& fonts, const ControlSpec& row) {
+    return (row.extras & kOwnFont) ? fonts.ownLabelFont() : fonts.guiFont();
 }
 
 bool isKeyDown(int key) {
@@ -105,21 +101,30 @@ bool MainWindow::registerClass(HINSTANCE instance) {
            PictureBox::registerClass(instance);
 }
 
-// Centred on the full screen (not the work area), hidden until show().
+// Centred on the full screen (not the work area), hidden until show(). The display's scale is
+// known once the window exists: it is made at the 96-DPI place, then sized for its display.
 bool MainWindow::createFrame() {
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - kWindowWidth) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - kWindowHeight) / 2;
-    return CreateWindowExA(0, kMainWindowClass, kWindowCaption, kFrameStyle, left, top,
-                           kWindowWidth, kWindowHeight, nullptr, nullptr, instance_,
-                           this) != nullptr;
+    const RECT place = centredWindowRectAt(kLayoutDpi);
+    if (!CreateWindowExA(0, kMainWindowClass, kWindowCaption, kFrameStyle, place.left, place.top,
+                         place.right - place.left, place.bottom - place.top, nullptr, nullptr,
+                         instance_, this)) {
+        return false;
+    }
+    dpi_ = dpiOfWindow(window_);
+    if (dpi_ != kLayoutDpi) {
+        const RECT scaled = centredWindowRectAt(dpi_);
+        SetWindowPos(window_, nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
+                     scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return true;
 }
 
 bool MainWindow::createControls() {
-    ownLabelFont_.reset(createOwnLabelFont());
+    fonts_ = FormFonts(dpi_);
     for (const ControlSpec& row : controlTable()) {
         HWND parent = row.parent == kTheWindow ? window_ : control(row.parent);
         void* createParam = row.kind == ControlKind::pictureBox ? &picture_ : nullptr;
-        HWND created = createControl(row, parent, instance_, createParam);
+        HWND created = createControl(row, controlRectAt(row, dpi_), parent, instance_, createParam);
         if (!created) return false;
         controls_[controlIndex(row.id)] = created;
         if (!setUpControl(row, created)) return false;
@@ -130,9 +135,7 @@ bool MainWindow::createControls() {
 }
 
 bool MainWindow::setUpControl(const ControlSpec& row, HWND created) {
-    HGDIOBJ font = (row.extras & kOwnFont) && ownLabelFont_ ? ownLabelFont_.get()
-                                                            : GetStockObject(DEFAULT_GUI_FONT);
-    SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(fonts_, row)), FALSE);
     switch (row.kind) {
         case ControlKind::groupBox:
             return reflectNotifications(created);
@@ -155,6 +158,29 @@ void MainWindow::showControls() {
     for (HWND created : controls_) ShowWindow(created, SW_SHOWNA);
 }
 
+// The window was moved to a display of another scale, or the scale changed: every control
+// goes to its place and font at the new DPI, the window to the rectangle Windows suggests.
+// Texts, picture and focus stay; moving the controls raises no event of the form.
+void MainWindow::adoptDpi(int dpi, const RECT& windowRect) {
+    const bool eventsWereHeld = std::exchange(eventsHeld_, true);
+    dpi_ = dpi;
+    FormFonts fonts(dpi);
+    for (const ControlSpec& row : controlTable()) {
+        const RECT place = controlRectAt(row, dpi);
+        HWND target = control(row.id);
+        SetWindowPos(target, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageA(target, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(fonts, row)), TRUE);
+    }
+    // The old fonts are deleted only now that no control uses them any more.
+    fonts_ = std::move(fonts);
+    SetWindowPos(window_, nullptr, windowRect.left, windowRect.top,
+                 windowRect.right - windowRect.left, windowRect.bottom - windowRect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    eventsHeld_ = eventsWereHeld;
+}
+
 LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = windowObject(window, message, lParam, &MainWindow::window_);
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
@@ -172,6 +198,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SETFOCUS:
             restoreFocus();
+            return 0;
+        case kDpiChangedMessage:
+            adoptDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_DESTROY: {
             const LRESULT result = DefWindowProcA(window_, message, wParam, lParam);

@@ -7,7 +7,9 @@
 #include <array>
 
 #include "app/control_table.h"
+#include "app/display_scale.h"
 #include "app/events.h"
+#include "app/form_geometry.h"
 #include "app/picture_box.h"
 #include "core/ansi_text.h"
 #include "core/composer.h"
@@ -80,6 +82,9 @@ class MainWindow final : public EventSink {
     bool setUpControl(const ControlSpec& row, HWND control);
     void showControls();
 
+    // Display scale.
+    void adoptDpi(int dpi, const RECT& windowRect);
+
     // Window events.
     void onCreated();
     void onWillBeDestroyed();
@@ -116,7 +121,8 @@ class MainWindow final : public EventSink {
     PictureBox picture_;
     ReadOutPreview preview_;
     TaskModalNotice notice_;
-    win::GdiObject ownLabelFont_;
+    int dpi_ = kLayoutDpi;
+    FormFonts fonts_;
     HWND focusBeforeDeactivation_ = nullptr;
     bool eventsHeld_ = true;
 };

@@ -13,6 +13,7 @@
 
 #include "app/build_options.h"
 #include "app/control_table.h"
+#include "app/form_geometry.h"
 #include "bench/plain_window.h"
 
 namespace {
@@ -46,12 +47,14 @@ StandardKind standardKindOf(const ControlSpec& row) {
 bool createForm(HWND window, HINSTANCE instance) {
     std::array<HWND, kControlCount> made{};
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+    const int dpi = bench::screenDpi();
     for (const ControlSpec& row : controlTable()) {
         const StandardKind kind = standardKindOf(row);
         HWND parent = row.parent == kTheWindow ? window : made[controlIndex(row.parent)];
+        const RECT place = controlRectAt(row, dpi);
         HWND control = CreateWindowExA(
-            kind.exStyle, kind.className, row.caption, WS_CHILD | WS_VISIBLE | kind.style, row.left,
-            row.top, row.width, row.height, parent,
+            kind.exStyle, kind.className, row.caption, WS_CHILD | WS_VISIBLE | kind.style,
+            place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
         if (!control) return false;
         SendMessageA(control, WM_SETFONT, font, FALSE);

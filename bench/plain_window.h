@@ -4,11 +4,19 @@
 
 #include <windows.h>
 
+#include "app/form_geometry.h"
+
 namespace cp::bench {
 
-inline constexpr int kWindowWidth = 908;
-inline constexpr int kWindowHeight = 606;
 inline constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// The screen's DPI, at which the floors lay out the tool's size and form.
+inline int screenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kLayoutDpi;
+}
 
 inline LRESULT CALLBACK quitWhenDestroyed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
@@ -28,10 +36,10 @@ inline HWND createPlainWindow(HINSTANCE instance, const char* className, const c
     cls.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     cls.lpszClassName = className;
     if (!RegisterClassExA(&cls)) return nullptr;
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - kWindowWidth) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - kWindowHeight) / 2;
-    return CreateWindowExA(0, className, caption, kFrameStyle, left, top, kWindowWidth,
-                           kWindowHeight, nullptr, nullptr, instance, nullptr);
+    const RECT place = centredWindowRectAt(screenDpi());
+    return CreateWindowExA(0, className, caption, kFrameStyle, place.left, place.top,
+                           place.right - place.left, place.bottom - place.top, nullptr, nullptr,
+                           instance, nullptr);
 }
 
 // Shows the window and runs the message loop until it has been closed.

@@ -87,11 +87,11 @@ use_64bit_wine_where_32bit_cannot_run() {
 }
 
 xvfb_pid=
-start_display() {  # a private Xvfb on the first free display number
-    local n
+start_display() {  # start_display [WIDTHxHEIGHTxDEPTH]: a private Xvfb on the first free number
+    local size=${1:-1280x1024x24} n
     for n in $(seq 90 140); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "$size" -nolisten tcp >/dev/null 2>&1 &
         xvfb_pid=$!
         local tries
         for tries in $(seq 1 100); do
