@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "tests/platform/clipboard_access.h"
-#include "tests/platform/peer_process.h"
+#include "tests/support/clipboard.h"
+#include "tests/support/peer_process.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ TEST_F(PublisherTest, OffersOnlyTheRichFormatHoldingPayloadAndZero) {
     const AnsiText payloads[] = {kDocument, "x", AnsiText(100000, 'q'), "\xB4\xFD\xB7\xA2"};
     for (const AnsiText& payload : payloads) {
         SCOPED_TRACE(payload.substr(0, 40));
-        ASSERT_TRUE(test::putClipboardText("plain text first"));
+        ASSERT_TRUE(test::putTextOnClipboard("plain text first"));
         publisher.publishRichPayload(payload);
         EXPECT_EQ(clipboardFormats(), std::vector<UINT>{qqFormat()});
         expectBlockHolds(clipboardBlock(qqFormat()), payload);
@@ -64,7 +64,7 @@ TEST_F(PublisherTest, SecondPublishReplacesTheFirst) {
 }
 
 TEST_F(PublisherTest, EmptyPayloadLeavesTheClipboardAlone) {
-    ASSERT_TRUE(test::putClipboardText("kept"));
+    ASSERT_TRUE(test::putTextOnClipboard("kept"));
     const DWORD before = GetClipboardSequenceNumber();
     publisher.publishRichPayload("");
     EXPECT_EQ(GetClipboardSequenceNumber(), before);
@@ -84,7 +84,7 @@ TEST_F(PublisherTest, ClipboardHeldByAnotherProgramStaysAsItWas) {
         if (previous.rich)
             publisher.publishRichPayload(previous.content);
         else
-            ASSERT_TRUE(test::putClipboardText(previous.content));
+            ASSERT_TRUE(test::putTextOnClipboard(previous.content));
         const UINT format = previous.rich ? qqFormat() : CF_TEXT;
         const std::vector<UINT> formatsBefore = clipboardFormats();
         const DWORD before = GetClipboardSequenceNumber();
@@ -103,7 +103,7 @@ TEST_F(PublisherTest, ClipboardHeldByAnotherProgramStaysAsItWas) {
 
 TEST(ClipboardPublisherUnregistered, PublishEmptiesTheClipboardAndPlacesNothing) {
     const ClipboardPublisher unregistered;
-    ASSERT_TRUE(test::putClipboardText("copied elsewhere"));
+    ASSERT_TRUE(test::putTextOnClipboard("copied elsewhere"));
     unregistered.publishRichPayload(kDocument);
     EXPECT_TRUE(clipboardFormats().empty());
 }

@@ -11,7 +11,7 @@
 
 #include "platform/scoped_handles.h"
 #include "platform/staging_file.h"
-#include "tests/platform/peer_process.h"
+#include "tests/support/peer_process.h"
 
 namespace {
 
