@@ -14,9 +14,8 @@ AddressSpaceFiller::AddressSpaceFiller(DWORD processId, SIZE_T holeBytes)
     if (!process_) return;
     const HANDLE process = process_.get();
     blocks_.reserve(kMaxBlocks);
-    void* hole =
-        holeBytes ? VirtualAllocEx(process, nullptr, holeBytes, MEM_RESERVE, PAGE_NOACCESS)
-                  : nullptr;
+    void* hole = holeBytes ? VirtualAllocEx(process, nullptr, holeBytes, MEM_RESERVE, PAGE_NOACCESS)
+                           : nullptr;
     for (SIZE_T size = kLargestBlock; size >= kSmallestBlock; size /= 2) {
         while (blocks_.size() < kMaxBlocks) {
             void* block = VirtualAllocEx(process, nullptr, size, MEM_RESERVE, PAGE_NOACCESS);
