@@ -76,10 +76,6 @@ void PictureBox::setPicture(ByteBlock bytes) {
     if (window_) InvalidateRect(window_, nullptr, FALSE);
 }
 
-ByteBlock PictureBox::pictureBytes() const {
-    return bytes_;
-}
-
 LRESULT CALLBACK PictureBox::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* box = windowObject(window, message, lParam, &PictureBox::window_);
     switch (message) {
