@@ -53,13 +53,37 @@ ensure_windows_tools() {
 }
 
 # The environment every Wine run of the tool uses: the Chinese code page (936), quiet, no
-# .NET or HTML engine downloads, and a prefix of our own inside the build folder.
+# .NET or HTML engine downloads, and a prefix of our own inside the build folder. Sets
+# $wine, the loader to run programs with.
 wine_environment() {
     export LC_ALL=zh_CN.UTF-8
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     export WINEPREFIX=${COUPONPASTE_WINEPREFIX:-$build/wineprefix}
     export COUPONPASTE_WINEPREFIX=$WINEPREFIX
+    choose_wine_loader
+}
+
+# Debian's wine script always takes the 32-bit loader once it is installed, even where it
+# cannot run (a kernel or sandbox without 32-bit programs): then nothing would run, and every
+# test would fail with "Exec format error". There the 64-bit loader runs the 64-bit build,
+# and the 32-bit one fails, as it must, after a warning that says why.
+wine=wine
+choose_wine_loader() {
+    wine=wine
+    wine --version >/dev/null 2>&1 && return 0
+    local wine64=/usr/lib/wine/wine64
+    if [ -x "$wine64" ] && "$wine64" --version >/dev/null 2>&1; then
+        [ "${COUPONPASTE_WINE_WARNED:-}" = 1 ] ||
+            say "warning: Wine's 32-bit loader cannot run here ($(wine --version 2>&1 |
+                tail -1)); only 64-bit programs will run"
+        export COUPONPASTE_WINE_WARNED=1
+        export WINELOADER=$wine64
+        wine=$wine64
+        return 0
+    fi
+    say "Wine cannot run on this machine: $(wine --version 2>&1 | tail -1)"
+    return 1
 }
 
 xvfb_pid=
@@ -78,7 +102,14 @@ start_display() {  # a private Xvfb on the first free display number
             kill -0 "$xvfb_pid" 2>/dev/null || break
             sleep 0.1
         done
-        kill "$xvfb_pid" 2>/dev/null
+        # Gone already (another server took the number first) or never answering: the next.
+        if kill -0 "$xvfb_pid" 2>/dev/null; then
+            say "Xvfb on :$n does not answer; trying the next display"
+            kill "$xvfb_pid" 2>/dev/null || true
+        else
+            say "Xvfb on :$n ended at start; trying the next display"
+        fi
+        wait "$xvfb_pid" 2>/dev/null || true
         xvfb_pid=
     done
     say "no X display could be started"
@@ -100,13 +131,17 @@ ensure_wine_prefix() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         say "creating the Wine prefix $WINEPREFIX (once)"
         mkdir -p "$WINEPREFIX"
-        wineboot --init >/dev/null 2>&1
+        if ! "$wine" wineboot --init >/dev/null 2>&1; then
+            say "wineboot could not create the Wine prefix $WINEPREFIX"
+            return 1
+        fi
         wineserver -w
     fi
     # A crashing test program would otherwise wait in Wine's crash dialog until CTest's timeout.
     if [ ! -f "$WINEPREFIX/.no-crash-dialog" ]; then
-        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-            >/dev/null 2>&1 && touch "$WINEPREFIX/.no-crash-dialog"
+        "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+            >/dev/null 2>&1 && touch "$WINEPREFIX/.no-crash-dialog" ||
+            say "warning: Wine's crash dialog stays on: a crashing test waits for its timeout"
     fi
     # Debian's Wine does not look in its own font folder; the prefix gets Marlett itself.
     local fonts=$WINEPREFIX/drive_c/windows/Fonts
