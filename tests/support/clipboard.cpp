@@ -36,6 +36,13 @@ std::vector<UINT> clipboardFormats() {
     return formats;
 }
 
+bool placeOnClipboard(UINT format, HANDLE handle, HWND owner) {
+    bool placed = false;
+    withOpenClipboard(
+        [&] { placed = EmptyClipboard() && SetClipboardData(format, handle) != nullptr; }, owner);
+    return placed;
+}
+
 ByteBlock clipboardBlock(UINT format) {
     ByteBlock bytes;
     withOpenClipboard([&] {
@@ -57,16 +64,9 @@ bool putOnClipboard(UINT format, const std::string& bytes, HWND owner) {
         if (!lock.data()) return false;
         std::memcpy(lock.data(), bytes.c_str(), bytes.size() + 1);
     }
-    bool placed = false;
-    withOpenClipboard(
-        [&] {
-            if (EmptyClipboard() && SetClipboardData(format, block.get())) {
-                block.release();
-                placed = true;
-            }
-        },
-        owner);
-    return placed;
+    if (!placeOnClipboard(format, block.get(), owner)) return false;
+    block.release();
+    return true;
 }
 
 bool putTextOnClipboard(const std::string& text, HWND owner) {
@@ -74,16 +74,9 @@ bool putTextOnClipboard(const std::string& text, HWND owner) {
 }
 
 bool putBitmapOnClipboard(win::GdiObject bitmap, HWND owner) {
-    bool placed = false;
-    withOpenClipboard(
-        [&] {
-            if (EmptyClipboard() && SetClipboardData(CF_BITMAP, bitmap.get())) {
-                bitmap.release();
-                placed = true;
-            }
-        },
-        owner);
-    return placed;
+    if (!placeOnClipboard(CF_BITMAP, bitmap.get(), owner)) return false;
+    bitmap.release();
+    return true;
 }
 
 }  // namespace cp::test

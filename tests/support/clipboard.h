@@ -26,6 +26,10 @@ std::vector<UINT> clipboardFormats();
 // empty when the format is not there.
 ByteBlock clipboardBlock(UINT format);
 
+// Replaces the clipboard's content with handle under format; once this returns true, the
+// handle is the clipboard's.
+bool placeOnClipboard(UINT format, HANDLE handle, HWND owner = nullptr);
+
 // Replaces the clipboard's content with one block of format: the bytes and a zero byte.
 bool putOnClipboard(UINT format, const std::string& bytes, HWND owner = nullptr);
 
