@@ -16,11 +16,12 @@ class Application {
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // The process exit code: WM_QUIT's, or one of the two below.
+    // The process exit code: WM_QUIT's (0 when the window was closed), or one of the two
+    // below.
     int run();
 
     static constexpr int kWindowNotBuilt = 1;
-    static constexpr int kMessageLoopFailed = 1;
+    static constexpr int kMessageLoopFailed = 2;
 
   private:
     int runMessageLoop();

@@ -68,7 +68,7 @@ MainWindow::MainWindow(HINSTANCE instance, const AnsiText& runDirectory,
 
 bool MainWindow::build() {
     eventsHeld_ = true;
-    if (!registerClass(instance_) || !createFrame()) return false;
+    if (!registerClasses(instance_) || !createFrame()) return false;
     if (!createControls()) {
         DestroyWindow(window_);
         return false;
@@ -84,7 +84,7 @@ void MainWindow::show() {
     restoreFocus();
 }
 
-bool MainWindow::registerClass(HINSTANCE instance) {
+bool MainWindow::registerClasses(HINSTANCE instance) {
     WNDCLASSEXA cls{};
     cls.cbSize = sizeof(cls);
     cls.lpfnWndProc = windowProc;
@@ -233,7 +233,6 @@ void MainWindow::raise(ControlId source, ControlEvent event) {
 }
 
 void MainWindow::onCreated() {
-    if (eventsHeld_) return;
     publisher_.registerRichFormat();
     clearPicture(picture_);
 }
@@ -355,10 +354,9 @@ bool MainWindow::handleKeyDown(const MSG& message) {
     return false;
 }
 
-// No tab character is ever typed into a box, and Enter does nothing in a one-line box (where
-// the system would otherwise beep).
+// Enter does nothing in a one-line box (where the system would otherwise beep). Tab never
+// gets this far; a tab character typed otherwise (Ctrl+I) is the box's.
 bool MainWindow::swallowsCharacter(const MSG& message) const {
-    if (message.wParam == '\t') return true;
     if (message.wParam != '\r' && message.wParam != '\n') return false;
     const int id = GetDlgCtrlID(message.hwnd);
     if (!isControlId(id) || control(static_cast<ControlId>(id)) != message.hwnd) return false;

@@ -51,7 +51,6 @@ class MainWindow final : public EventSink {
     bool build();
     // Shows the window centred and puts the caret into the title box.
     void show();
-    bool isAlive() const { return window_ != nullptr; }
 
     // The keys and mouse presses that the window takes before any control sees them; true when
     // the message has been dealt with and must not be dispatched.
@@ -73,7 +72,8 @@ class MainWindow final : public EventSink {
 
     static const EventBinding kEventBindings[];
 
-    static bool registerClass(HINSTANCE instance);
+    // The window's own class and those of its self-drawn controls.
+    static bool registerClasses(HINSTANCE instance);
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

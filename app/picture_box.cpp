@@ -5,20 +5,18 @@
 #include <utility>
 
 #include "app/window_object.h"
+#include "platform/bmp_layout.h"
 #include "platform/scoped_handles.h"
 
 namespace cp {
 namespace {
 
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::size_t kInfoHeaderSize = 40;
+using bmp::kFileHeaderSize;
+using bmp::kInfoHeaderSize;
 
 // The info header and colour table, copied out of the byte block so that GDI reads them
 // properly aligned.
-struct DibInfo {
-    BITMAPINFOHEADER header;
-    RGBQUAD colours[256];
-};
+using DibInfo = bmp::InfoWithColours;
 
 // A drawable view of BMP file bytes: the info (copied) and the pixel rows (in place).
 struct DibView {
@@ -52,7 +50,7 @@ bool viewDib(const ByteBlock& bytes, DibView& view) {
         return false;
     }
     const std::uint64_t stride =
-        ((std::uint64_t{header.biBitCount} * header.biWidth + 31) / 32) * 4;
+        bmp::rowStride(header.biBitCount, static_cast<std::uint64_t>(header.biWidth));
     const std::uint64_t height =
         header.biHeight < 0 ? -std::int64_t{header.biHeight} : header.biHeight;
     if (stride == 0 || rowsAt + stride * height > bytes.size()) return false;
@@ -76,10 +74,6 @@ bool PictureBox::registerClass(HINSTANCE instance) {
 void PictureBox::setPicture(ByteBlock bytes) {
     bytes_ = std::move(bytes);
     if (window_) InvalidateRect(window_, nullptr, FALSE);
-}
-
-ByteBlock PictureBox::pictureBytes() const {
-    return bytes_;
 }
 
 LRESULT CALLBACK PictureBox::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

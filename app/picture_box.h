@@ -22,9 +22,8 @@ class PictureBox final : public PictureHolder {
     // The box's window is made by CreateWindowExA with this class and &box as the creation
     // parameter; it stays tied to this object until it is destroyed.
     void setPicture(ByteBlock bytes) override;
-    ByteBlock pictureBytes() const override;
     const ByteBlock& heldBytes() const override { return bytes_; }
-    // Whether pictureBytes() would be non-empty, without copying them.
+    // Whether the box shows a picture.
     bool holdsPicture() const { return !bytes_.empty(); }
 
   private:

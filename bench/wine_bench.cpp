@@ -31,10 +31,13 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "app/control_ids.h"
 #include "platform/scoped_handles.h"
+#include "tests/support/clipboard.h"
+#include "tests/support/launcher.h"
 
 namespace {
 
@@ -89,13 +92,6 @@ Nanos timed(Work work) {
 // ---------------------------------------------------------------------------------------
 // Folders and files
 
-std::string ownDirectory() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string text(path, length);
-    return text.substr(0, text.find_last_of('\\'));
-}
-
 // A fresh folder with copies of the two programs, removed at the end.
 class BenchFolder {
   public:
@@ -106,7 +102,7 @@ class BenchFolder {
                 "-" + std::to_string(GetTickCount());
         if (!CreateDirectoryA(path_.c_str(), nullptr)) fail("cannot make " + path_);
         for (const char* program : {kTool, kMinimal, kForm, kTaker}) {
-            const std::string from = ownDirectory() + "\\" + program;
+            const std::string from = test::programDirectory() + "\\" + program;
             if (!CopyFileA(from.c_str(), file(program).c_str(), FALSE)) fail("cannot copy " + from);
         }
     }
@@ -131,26 +127,6 @@ ULONGLONG fileSize(const std::string& path) {
 
 // ---------------------------------------------------------------------------------------
 // Other programs' windows
-
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK considerWindow(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<WindowSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search.processId || !IsWindowVisible(window)) return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
-HWND shownWindowOf(DWORD processId) {
-    WindowSearch search{processId, nullptr};
-    EnumWindows(considerWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 BOOL CALLBACK noteUnpainted(HWND child, LPARAM context) {
     if (GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(context) = true;
@@ -182,18 +158,8 @@ bool waitUntilPainted(HWND window) {
 // A program of the bench folder, started and shown.
 class Started {
   public:
-    explicit Started(const std::string& executable) {
-        std::string commandLine = "\"" + executable + "\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION started{};
-        if (!CreateProcessA(executable.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
-                            nullptr, nullptr, &startup, &started)) {
-            fail("cannot start " + executable);
-        }
-        process_.reset(started.hProcess);
-        const win::KernelHandle thread(started.hThread);
-        processId_ = started.dwProcessId;
+    explicit Started(const std::string& executable) : process_(executable) {
+        if (!process_) fail("cannot start " + executable);
     }
     ~Started() { close(); }
     Started(const Started&) = delete;
@@ -201,31 +167,22 @@ class Started {
 
     // Waits for the first idle moment, then until the window is shown and fully painted.
     void waitUntilReady() {
-        WaitForInputIdle(process_.get(), kPatienceMs);
+        WaitForInputIdle(process_.handle(), kPatienceMs);
         const auto deadline = Clock::now() + std::chrono::milliseconds(kPatienceMs);
-        while (!(window_ = shownWindowOf(processId_))) {
+        while (!(window_ = test::shownWindowOf(process_.id()))) {
             if (Clock::now() > deadline) fail("no window shown");
             Sleep(1);
         }
         if (!waitUntilPainted(window_)) fail("the window was never painted");
     }
 
-    void close() {
-        if (!process_) return;
-        if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(process_.get(), kPatienceMs) != WAIT_OBJECT_0) {
-            TerminateProcess(process_.get(), 1);
-            WaitForSingleObject(process_.get(), kPatienceMs);
-        }
-        process_.reset();
-    }
+    void close() const { process_.stop(window_, kPatienceMs); }
 
     HWND window() const { return window_; }
-    HANDLE process() const { return process_.get(); }
+    HANDLE process() const { return process_.handle(); }
 
   private:
-    win::KernelHandle process_;
-    DWORD processId_ = 0;
+    test::LaunchedProcess process_;
     HWND window_ = nullptr;
 };
 
@@ -339,24 +296,11 @@ win::GdiObject screenshotOf(Size size, unsigned salt) {
 }
 
 void putOnClipboard(HWND owner, win::GdiObject bitmap) {
-    if (!OpenClipboard(owner)) fail("cannot open the clipboard");
-    const bool placed = EmptyClipboard() && SetClipboardData(CF_BITMAP, bitmap.get());
-    CloseClipboard();
-    if (!placed) fail("cannot place the bitmap");
-    bitmap.release();  // the clipboard's now
+    if (!test::putBitmapOnClipboard(std::move(bitmap), owner)) fail("cannot place the bitmap");
 }
 
 void putTextOnClipboard(HWND owner, const std::string& text) {
-    win::GlobalBlock block(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
-    if (!block) fail("no memory for the clipboard");
-    {
-        const win::GlobalLockGuard lock(block.get());
-        std::memcpy(lock.data(), text.c_str(), text.size() + 1);
-    }
-    if (!OpenClipboard(owner)) fail("cannot open the clipboard");
-    const bool placed = EmptyClipboard() && SetClipboardData(CF_TEXT, block.get());
-    CloseClipboard();
-    if (placed) block.release();
+    if (!test::putTextOnClipboard(text, owner)) fail("cannot place the text");
 }
 
 // The least work a paste needs: the bitmap drawn into a DIB section, its bytes copied out
@@ -442,21 +386,10 @@ double pastePeakGrowth(const BenchFolder& folder, HWND owner, Size size) {
 // in KiB).
 double clipboardTakerGrowth(const BenchFolder& folder) {
     const std::string taker = folder.file(kTaker);
-    std::string commandLine = "\"" + taker + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessA(taker.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &started)) {
-        fail("cannot start " + taker);
-    }
-    const win::KernelHandle process(started.hProcess);
-    const win::KernelHandle thread(started.hThread);
-    DWORD kibibytes = 0;
-    if (WaitForSingleObject(process.get(), kPatienceMs) != WAIT_OBJECT_0 ||
-        !GetExitCodeProcess(process.get(), &kibibytes) || kibibytes == 0) {
-        fail("the clipboard taker took no bitmap");
-    }
+    const test::LaunchedProcess process(taker);
+    if (!process) fail("cannot start " + taker);
+    const DWORD kibibytes = process.exitCode(kPatienceMs).value_or(0);
+    if (kibibytes == 0) fail("the clipboard taker took no bitmap");
     return 1024.0 * kibibytes;
 }
 
@@ -530,16 +463,13 @@ struct Generated {
     std::string document;
 };
 
+UINT richFormat() {
+    return RegisterClipboardFormatA("QQ_RichEdit_Format");
+}
+
 std::string richDocumentOnClipboard() {
-    const UINT format = RegisterClipboardFormatA("QQ_RichEdit_Format");
-    std::string document;
-    if (!OpenClipboard(nullptr)) fail("cannot open the clipboard");
-    if (HGLOBAL block = GetClipboardData(format)) {
-        const win::GlobalLockGuard lock(block);
-        if (lock.data()) document = static_cast<const char*>(lock.data());
-    }
-    CloseClipboard();
-    return document;
+    const ByteBlock block = test::clipboardBlock(richFormat());
+    return std::string(block.begin(), std::find(block.begin(), block.end(), 0));
 }
 
 // An edit box like the read-out box and a button like the generate button, shown (edit boxes
@@ -585,19 +515,7 @@ class FloorReadOut {
 void generateFloor(const FloorReadOut& readOut, const Generated& expected, HWND tool) {
     SendMessageA(readOut.button(), BM_CLICK, 0, 0);
     SetWindowTextA(readOut.box(), expected.preview.c_str());
-    win::GlobalBlock block(
-        GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, expected.document.size() + 1));
-    {
-        const win::GlobalLockGuard lock(block.get());
-        std::memcpy(lock.data(), expected.document.c_str(), expected.document.size() + 1);
-    }
-    if (OpenClipboard(readOut.owner())) {
-        if (EmptyClipboard() &&
-            SetClipboardData(RegisterClipboardFormatA("QQ_RichEdit_Format"), block.get())) {
-            block.release();
-        }
-        CloseClipboard();
-    }
+    test::putOnClipboard(richFormat(), expected.document, readOut.owner());
     roundTrip(tool);
 }
 

@@ -1,5 +1,5 @@
 // Byte strings in the system ANSI code page (GBK on the systems the tool is made for)
-// and the seven operations the composer and the link rules are built from.
+// and the operations the composer and the link rules are built from.
 // Positions are 1-based and -1 means "not found"; lengths count bytes.
 #pragma once
 

@@ -6,6 +6,7 @@
 #include <limits>
 #include <new>
 
+#include "platform/bmp_layout.h"
 #include "platform/clipboard_opening.h"
 #include "platform/scoped_handles.h"
 
@@ -13,9 +14,8 @@ namespace cp {
 
 namespace {
 
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::size_t kInfoHeaderSize = sizeof(BITMAPINFOHEADER);
-constexpr std::size_t kHeadersSize = kFileHeaderSize + kInfoHeaderSize;
+using bmp::kHeadersSize;
+using bmp::kInfoHeaderSize;
 
 // Colours as 0xRRGGBB.
 constexpr std::uint32_t kOneBitColours[] = {0x000000, 0xFFFFFF};
@@ -35,10 +35,7 @@ struct BitmapShape {
 };
 
 // The info header and the colour table as CreateDIBSection wants them, contiguous.
-struct DibDescription {
-    BITMAPINFOHEADER header;
-    RGBQUAD colours[256];
-};
+using DibDescription = bmp::InfoWithColours;
 
 bool isSupportedDepth(WORD bitsPerPixel) {
     switch (bitsPerPixel) {
@@ -103,7 +100,7 @@ DibDescription describeDib(const BitmapShape& shape) {
 }
 
 std::uint64_t rowStride(const BitmapShape& shape) {
-    return (std::uint64_t{shape.bitsPerPixel} * shape.width + 31) / 32 * 4;
+    return bmp::rowStride(shape.bitsPerPixel, shape.width);
 }
 
 // The whole file's length, or 0 when bfSize (32 bits) or memory could never hold it.

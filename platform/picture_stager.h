@@ -15,8 +15,6 @@ class PictureHolder {
     // Keeps bytes as its own (a caller that still needs them passes a copy); an empty block
     // leaves the box blank.
     virtual void setPicture(ByteBlock bytes) = 0;
-    // A copy of exactly the bytes it holds; empty when blank.
-    virtual ByteBlock pictureBytes() const = 0;
     // The bytes it holds, not copied; valid until the next setPicture.
     virtual const ByteBlock& heldBytes() const = 0;
 

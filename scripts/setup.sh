@@ -102,7 +102,14 @@ start_display() {  # start_display [WIDTHxHEIGHTxDEPTH]: a private Xvfb on the f
             kill -0 "$xvfb_pid" 2>/dev/null || break
             sleep 0.1
         done
-        kill "$xvfb_pid" 2>/dev/null
+        # Gone already (another server took the number first) or never answering: the next.
+        if kill -0 "$xvfb_pid" 2>/dev/null; then
+            say "Xvfb on :$n does not answer; trying the next display"
+            kill "$xvfb_pid" 2>/dev/null || true
+        else
+            say "Xvfb on :$n ended at start; trying the next display"
+        fi
+        wait "$xvfb_pid" 2>/dev/null || true
         xvfb_pid=
     done
     say "no X display could be started"
@@ -124,13 +131,17 @@ ensure_wine_prefix() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         say "creating the Wine prefix $WINEPREFIX (once)"
         mkdir -p "$WINEPREFIX"
-        wineboot --init >/dev/null 2>&1
+        if ! wine wineboot --init >/dev/null 2>&1; then
+            say "wineboot could not create the Wine prefix $WINEPREFIX"
+            return 1
+        fi
         wineserver -w
     fi
     # A crashing test program would otherwise wait in Wine's crash dialog until CTest's timeout.
     if [ ! -f "$WINEPREFIX/.no-crash-dialog" ]; then
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-            >/dev/null 2>&1 && touch "$WINEPREFIX/.no-crash-dialog"
+            >/dev/null 2>&1 && touch "$WINEPREFIX/.no-crash-dialog" ||
+            say "warning: Wine's crash dialog stays on: a crashing test waits for its timeout"
     fi
     # Debian's Wine does not look in its own font folder; the prefix gets Marlett itself.
     local fonts=$WINEPREFIX/drive_c/windows/Fonts

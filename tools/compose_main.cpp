@@ -22,6 +22,7 @@ namespace {
 constexpr int kProduced = 0;
 constexpr int kRefused = 1;
 constexpr int kBadUsage = 2;
+constexpr int kNotWritten = 3;
 
 constexpr char kUsage[] =
     "usage: couponpaste-compose [options]\n"
@@ -38,7 +39,7 @@ constexpr char kUsage[] =
     "  --utf8                  values are UTF-8, and so is every output\n"
     "                          (default: GBK bytes both ways)\n"
     "exit status: 0 document produced, 1 refused (title and text on standard error),\n"
-    "2 bad usage\n";
+    "2 bad usage, 3 an output could not be written\n";
 
 struct Options {
     cp::ComposerInput input;
@@ -168,7 +169,9 @@ int main(int argc, char** argv) {
         return options.utf8 ? cp::tools::gbkToUtf8(gbk) : gbk;
     };
 
-    if (options.hintBox) return writeStandardOutput(output(hintFor(options))) ? 0 : kBadUsage;
+    if (options.hintBox) {
+        return writeStandardOutput(output(hintFor(options))) ? kProduced : kNotWritten;
+    }
 
     const std::string runDirectory = options.runDirectory.value_or(
         options.utf8 ? cp::tools::utf8ToGbk(cp::tools::programDirectory()).value_or("")
@@ -184,8 +187,8 @@ int main(int argc, char** argv) {
                                    : writeStandardOutput(document)) &&
               written;
     if (!written) {
-        std::cerr << "couponpaste-compose: could not write an output file\n";
-        return kBadUsage;
+        std::cerr << "couponpaste-compose: could not write an output\n";
+        return kNotWritten;
     }
     if (payload.empty()) {
         std::cerr << output(notice.shown.value_or("")) << "\n";

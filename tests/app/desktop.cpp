@@ -8,19 +8,6 @@
 namespace cp::e2e {
 namespace {
 
-// Runs action with the clipboard open; another program may hold it for a moment.
-template <typename Action>
-bool withClipboard(Action action) {
-    bool done = false;
-    eventually([&] {
-        win::OpenClipboardGuard clipboard(nullptr);
-        if (!clipboard.isOpen()) return false;
-        done = action();
-        return true;
-    });
-    return done;
-}
-
 std::string className(HWND window) {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
@@ -80,42 +67,11 @@ UINT richFormat() {
     return RegisterClipboardFormatA("QQ_RichEdit_Format");
 }
 
-bool putTextOnClipboard(const std::string& text) {
-    win::GlobalBlock block(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
-    if (!block) return false;
-    {
-        win::GlobalLockGuard lock(block.get());
-        if (!lock.data()) return false;
-        std::memcpy(lock.data(), text.c_str(), text.size() + 1);
-    }
-    return withClipboard([&] {
-        if (!EmptyClipboard() || !SetClipboardData(CF_TEXT, block.get())) return false;
-        block.release();
-        return true;
-    });
-}
-
-bool putBitmapOnClipboard(win::GdiObject bitmap) {
-    return withClipboard([&] {
-        if (!EmptyClipboard() || !SetClipboardData(CF_BITMAP, bitmap.get())) return false;
-        bitmap.release();
-        return true;
-    });
-}
-
 std::optional<ClipboardBlock> clipboardBlock(UINT format) {
-    std::optional<ClipboardBlock> result;
-    withClipboard([&] {
-        HGLOBAL block = GetClipboardData(format);
-        if (!block) return true;
-        win::GlobalLockGuard lock(block);
-        if (!lock.data()) return true;
-        const size_t size = GlobalSize(block);
-        const char* bytes = static_cast<const char*>(lock.data());
-        result = ClipboardBlock{std::string(bytes, std::find(bytes, bytes + size, '\0')), size};
-        return true;
-    });
-    return result;
+    const ByteBlock block = test::clipboardBlock(format);
+    if (block.empty()) return std::nullopt;
+    return ClipboardBlock{std::string(block.begin(), std::find(block.begin(), block.end(), 0)),
+                          block.size()};
 }
 
 // Watched without opening the clipboard: a test holding it open at the moment the tool
@@ -125,18 +81,6 @@ std::optional<ClipboardBlock> waitForRichDocument() {
         return std::nullopt;
     }
     return clipboardBlock(richFormat());
-}
-
-std::vector<UINT> clipboardFormats() {
-    std::vector<UINT> formats;
-    withClipboard([&] {
-        for (UINT format = EnumClipboardFormats(0); format != 0;
-             format = EnumClipboardFormats(format)) {
-            formats.push_back(format);
-        }
-        return true;
-    });
-    return formats;
 }
 
 ScreenArea captureScreen(const RECT& area) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/scoped_handles.h"
+#include "tests/support/clipboard.h"
 
 namespace cp::e2e {
 
@@ -17,13 +18,12 @@ namespace cp::e2e {
 // The format number of "QQ_RichEdit_Format" as every program on the desktop sees it.
 UINT richFormat();
 
-// Replaces the clipboard's content with one text (CF_TEXT).
-bool putTextOnClipboard(const std::string& text);
+using test::clipboardFormats;
+using test::putBitmapOnClipboard;
+using test::putTextOnClipboard;
 
-// Replaces the clipboard's content with the bitmap, which then belongs to the clipboard.
-bool putBitmapOnClipboard(win::GdiObject bitmap);
-
-// One clipboard block: its bytes up to the first zero byte, and the block's whole size.
+// One clipboard block: its bytes up to the first zero byte, and the block's whole size;
+// nothing when the format is not there.
 struct ClipboardBlock {
     std::string text;
     size_t blockSize = 0;
@@ -32,9 +32,6 @@ std::optional<ClipboardBlock> clipboardBlock(UINT format);
 
 // The rich document once the clipboard offers one.
 std::optional<ClipboardBlock> waitForRichDocument();
-
-// Every format the clipboard offers, in its order.
-std::vector<UINT> clipboardFormats();
 
 // --- screen ---
 

@@ -1,5 +1,6 @@
-// The keyboard: Tab and Shift+Tab through the form, Enter in the boxes, and the keys and
-// requests that close the window.
+// The keyboard: Tab and Shift+Tab through the form, Enter and tab characters in the boxes,
+// the keys the window leaves alone, the focus after a message box, and the keys and requests
+// that close the window.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,6 +8,7 @@
 
 #include "form_layout.h"
 #include "started_tool.h"
+#include "user_input.h"
 
 namespace cp::e2e {
 namespace {
@@ -35,30 +37,80 @@ TEST_F(StartedTool, TabGoesRoundTheFormInItsOrderAndShiftTabGoesBack) {
     }
 }
 
+TEST_F(StartedTool, TabSkipsAControlThatIsHiddenOrDisabled) {
+    ASSERT_TRUE(tool.tabTo(C::编辑框5));
+    // As another program on the desktop may do to the tool's controls.
+    EnableWindow(tool.control(C::按钮1), FALSE);
+    ShowWindow(tool.control(C::按钮2), SW_HIDE);
+    ASSERT_TRUE(tool.key(VK_TAB));
+    EXPECT_TRUE(tool.focusReaches(C::编辑框9)) << "Tab past the disabled and the hidden button";
+    ASSERT_TRUE(tool.keyWith(VK_SHIFT, VK_TAB));
+    EXPECT_TRUE(tool.focusReaches(C::编辑框5)) << "and Shift+Tab back past both";
+
+    EnableWindow(tool.control(C::按钮1), TRUE);
+    ShowWindow(tool.control(C::按钮2), SW_SHOW);
+    ASSERT_TRUE(tool.key(VK_TAB));
+    EXPECT_TRUE(tool.focusReaches(C::按钮1)) << "enabled again, the button is in the cycle";
+    ASSERT_TRUE(tool.key(VK_TAB));
+    EXPECT_TRUE(tool.focusReaches(C::按钮2)) << "shown again, the button is in the cycle";
+}
+
+// The window takes Tab only without Ctrl and Alt, and Esc only without Ctrl, Shift and Alt.
+TEST_F(StartedTool, TabWithCtrlOrAltAndEscWithAModifierAreLeftAlone) {
+    struct ModifiedKey {
+        const char* keys;
+        WORD modifier;
+        WORD key;
+    };
+    const ModifiedKey keys[] = {{"Ctrl+Tab", VK_CONTROL, VK_TAB},
+                                {"Alt+Tab", VK_MENU, VK_TAB},
+                                {"Ctrl+Esc", VK_CONTROL, VK_ESCAPE},
+                                {"Shift+Esc", VK_SHIFT, VK_ESCAPE},
+                                {"Alt+Esc", VK_MENU, VK_ESCAPE}};
+    tool.setText(C::编辑框3, "39.9");
+    for (const ModifiedKey& k : keys) {
+        SCOPED_TRACE(k.keys);
+        ASSERT_TRUE(tool.tabTo(C::编辑框3));
+        ASSERT_TRUE(tool.keyWith(k.modifier, k.key));
+        // Input is taken in order: once the plain Tab after it has acted, so has the key.
+        ASSERT_TRUE(tool.key(VK_TAB));
+        EXPECT_TRUE(tool.focusReaches(C::编辑框4)) << "the focus moved on the modified key";
+        tool.settle();
+        ASSERT_TRUE(tool.running()) << "the window closed";
+        EXPECT_TRUE(IsWindowVisible(tool.window()));
+        EXPECT_EQ(tool.text(C::编辑框3), "39.9");
+    }
+}
+
 struct KeyInBox {
+    const char* keys;
     ControlId box;
+    WORD modifier;  // 0: none
     WORD key;
     const char* typedAfter;  // typed after the key, where the caret stays
     const char* text;        // the box's text at the end
     ControlId focusAfter;
 };
 
-TEST_F(StartedTool, EnterBreaksLinesOnlyInTheMultiLineBoxesAndTabNeverInsertsAnything) {
+// Ctrl+I types a tab character, which the multi-line boxes keep; Tab itself only moves on.
+TEST_F(StartedTool, EnterBreaksLinesInTheMultiLineBoxesTabInsertsNothingAndCtrlITypesATab) {
     const KeyInBox cases[] = {
-        {C::编辑框7, VK_RETURN, "cd", "ab\r\ncd", C::编辑框7},
-        {C::编辑框9, VK_RETURN, "cd", "ab\r\ncd", C::编辑框9},
-        {C::编辑框1, VK_RETURN, "cd", "abcd", C::编辑框1},
-        {C::编辑框7, VK_TAB, "", "ab", C::编辑框1},
-        {C::编辑框9, VK_TAB, "", "ab", C::按钮3},
+        {"Enter", C::编辑框7, 0, VK_RETURN, "cd", "ab\r\ncd", C::编辑框7},
+        {"Enter", C::编辑框9, 0, VK_RETURN, "cd", "ab\r\ncd", C::编辑框9},
+        {"Enter", C::编辑框1, 0, VK_RETURN, "cd", "abcd", C::编辑框1},
+        {"Tab", C::编辑框7, 0, VK_TAB, "", "ab", C::编辑框1},
+        {"Tab", C::编辑框9, 0, VK_TAB, "", "ab", C::按钮3},
+        {"Ctrl+I", C::编辑框7, VK_CONTROL, 'I', "cd", "ab\tcd", C::编辑框7},
+        {"Ctrl+I", C::编辑框9, VK_CONTROL, 'I', "cd", "ab\tcd", C::编辑框9},
     };
     for (const KeyInBox& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.box << (c.key == VK_TAB ? " Tab" : " Enter"));
+        SCOPED_TRACE(testing::Message() << c.keys << " in " << c.box);
         tool.setText(c.box, "");
         ASSERT_TRUE(tool.click(c.box));
         ASSERT_TRUE(tool.focusReaches(c.box));
         ASSERT_TRUE(tool.type("ab"));
         ASSERT_TRUE(eventually([&] { return tool.text(c.box) == "ab"; }));
-        ASSERT_TRUE(tool.key(c.key));
+        ASSERT_TRUE(c.modifier ? tool.keyWith(c.modifier, c.key) : tool.key(c.key));
         ASSERT_TRUE(tool.type(c.typedAfter));
         EXPECT_TRUE(tool.focusReaches(c.focusAfter));
         EXPECT_TRUE(eventually([&] { return tool.text(c.box) == c.text; }))
@@ -101,6 +153,28 @@ TEST_F(StartedTool, SpacePressesTheFocusedButtonAndEnterDoesNot) {
     ASSERT_TRUE(tool.tabTo(C::按钮2));
     ASSERT_TRUE(tool.key(VK_SPACE));
     EXPECT_TRUE(eventually([&] { return tool.text(C::编辑框1).empty(); }));
+}
+
+// The window is active again and its focus where it was, so typing goes on in the tool.
+TEST_F(StartedTool, FocusReturnsToTheToolWhenItsMessageBoxCloses) {
+    const WORD closingKeys[] = {VK_RETURN, VK_ESCAPE};
+    for (const WORD closingKey : closingKeys) {
+        SCOPED_TRACE(closingKey == VK_RETURN ? "closed with Enter" : "closed with Esc");
+        ASSERT_TRUE(tool.tabTo(C::按钮1));
+        ASSERT_TRUE(tool.key(VK_SPACE));  // an empty form: the tool asks for data
+        const std::optional<MessageBoxView> box = waitForMessageBox(tool.processId());
+        ASSERT_TRUE(box.has_value()) << "no message box";
+        ASSERT_TRUE(bringToFront(box->dialog));
+        pressKey(closingKey);
+        ASSERT_TRUE(eventually([&] { return !IsWindow(box->dialog); })) << "the box stays open";
+
+        EXPECT_TRUE(eventually([&] { return GetForegroundWindow() == tool.window(); }))
+            << "the tool is not the active window again";
+        EXPECT_TRUE(tool.focusReaches(C::按钮1)) << "the focus is not back on the button";
+        pressKey(VK_TAB);  // without bringing the tool to the front first
+        EXPECT_TRUE(tool.focusReaches(C::按钮2)) << "the keyboard does not reach the tool";
+        ASSERT_TRUE(tool.running());
+    }
 }
 
 struct CloseRequest {

@@ -11,11 +11,6 @@ namespace {
 
 constexpr UINT kSendTimeoutMs = 10000;
 
-std::string directoryOf(const std::string& path) {
-    const auto separator = path.find_last_of('\\');
-    return separator == std::string::npos ? std::string() : path.substr(0, separator);
-}
-
 std::string longPath(const std::string& path) {
     char buffer[MAX_PATH] = {};
     const DWORD length = GetLongPathNameA(path.c_str(), buffer, MAX_PATH);
@@ -53,19 +48,7 @@ std::wstring wideFromAnsi(const std::string& text) {
 }  // namespace
 
 HWND findShownMainWindow(DWORD processId) {
-    for (HWND window = FindWindowExA(nullptr, nullptr, kMainWindowClass, nullptr); window;
-         window = FindWindowExA(nullptr, window, kMainWindowClass, nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && IsWindowVisible(window)) return window;
-    }
-    return nullptr;
-}
-
-std::string programDirectory() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return directoryOf(std::string(path, length));
+    return test::shownWindowOf(processId, kMainWindowClass);
 }
 
 RunFolder::RunFolder(const std::string& nameEnding) : path_(makeFreshFolder(nameEnding)) {
@@ -102,22 +85,11 @@ bool ToolSession::notStarted(const std::string& why) {
 
 bool ToolSession::start() {
     if (!folder_.ready()) return notStarted("no run folder with a copy of CouponPaste.exe");
-    const std::string executable = folder_.executable();
-    std::string commandLine = "\"" + executable + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
     // Started from another current directory: the tool must find its folder by itself.
-    const std::string elsewhere = programDirectory();
-    if (!CreateProcessA(executable.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        elsewhere.c_str(), &startup, &started)) {
-        return notStarted("CreateProcess failed");
-    }
-    process_.reset(started.hProcess);
-    win::KernelHandle thread(started.hThread);
-    processId_ = started.dwProcessId;
-    WaitForInputIdle(process_.get(), static_cast<DWORD>(kPatience.count()));
-    if (!eventually([this] { return (window_ = findShownMainWindow(processId_)) != nullptr; })) {
+    process_ = test::LaunchedProcess(folder_.executable(), std::string(), programDirectory());
+    if (!process_) return notStarted("CreateProcess failed");
+    WaitForInputIdle(process_.handle(), static_cast<DWORD>(kPatience.count()));
+    if (!eventually([this] { return (window_ = findShownMainWindow(processId())) != nullptr; })) {
         return notStarted(running() ? "no window shown" : "the process ended");
     }
     threadId_ = GetWindowThreadProcessId(window_, nullptr);
@@ -126,15 +98,7 @@ bool ToolSession::start() {
 
 void ToolSession::stop() {
     if (mouseHeld_) releaseMouse();  // a test that failed half-way through a click
-    if (!process_) return;
-    if (running()) {
-        PostMessageA(window_, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(process_.get(), 5000) != WAIT_OBJECT_0) {
-            TerminateProcess(process_.get(), 1);
-            WaitForSingleObject(process_.get(), 5000);
-        }
-    }
-    process_.reset();
+    process_.stop(window_, 5000);
 }
 
 HWND ToolSession::control(ControlId id) const {
@@ -144,7 +108,7 @@ HWND ToolSession::control(ControlId id) const {
 }
 
 bool ToolSession::running() const {
-    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+    return process_.running();
 }
 
 std::string ToolSession::text(ControlId id) const {
@@ -242,13 +206,7 @@ bool ToolSession::tabTo(ControlId id) const {
 }
 
 std::optional<DWORD> ToolSession::exitCode(std::chrono::milliseconds patience) const {
-    if (!process_ || WaitForSingleObject(process_.get(), static_cast<DWORD>(patience.count())) !=
-                         WAIT_OBJECT_0) {
-        return std::nullopt;
-    }
-    DWORD code = 0;
-    if (!GetExitCodeProcess(process_.get(), &code)) return std::nullopt;
-    return code;
+    return process_.exitCode(static_cast<DWORD>(patience.count()));
 }
 
 }  // namespace cp::e2e

@@ -10,13 +10,13 @@
 
 #include "app/control_ids.h"
 #include "desktop.h"
-#include "platform/scoped_handles.h"
+#include "tests/support/launcher.h"
 #include "waiting.h"
 
 namespace cp::e2e {
 
 // The folder that holds this test program and the tool (the build's bin folder).
-std::string programDirectory();
+using test::programDirectory;
 
 // The shown main window of the tool running as that process; null when there is none.
 HWND findShownMainWindow(DWORD processId);
@@ -61,12 +61,13 @@ class ToolSession {
   public:
     // nameEnding: GBK text at the end of the run folder's name.
     explicit ToolSession(const std::string& folderNameEnding = std::string())
-        : folder_(folderNameEnding) {}
+        : ownFolder_(std::in_place, folderNameEnding), folder_(*ownFolder_) {}
+    // Another copy of the tool, started from the same folder as that session's.
+    explicit ToolSession(const RunFolder& sharedFolder) : folder_(sharedFolder) {}
     ~ToolSession();
     ToolSession(const ToolSession&) = delete;
     ToolSession& operator=(const ToolSession&) = delete;
 
-    RunFolder& folder() { return folder_; }
     const RunFolder& folder() const { return folder_; }
 
     // Starts the tool and waits until its main window is shown; false when it is not, with
@@ -76,7 +77,7 @@ class ToolSession {
 
     HWND window() const { return window_; }
     HWND control(ControlId id) const;
-    DWORD processId() const { return processId_; }
+    DWORD processId() const { return process_.id(); }
     bool running() const;
 
     // --- what the user sees ---
@@ -114,9 +115,9 @@ class ToolSession {
     void stop();
     bool notStarted(const std::string& why);
 
-    RunFolder folder_;
-    win::KernelHandle process_;
-    DWORD processId_ = 0;
+    std::optional<RunFolder> ownFolder_;
+    const RunFolder& folder_;
+    test::LaunchedProcess process_;
     std::string whyNotStarted_;
     DWORD threadId_ = 0;
     HWND window_ = nullptr;

@@ -90,4 +90,10 @@ bool bringToFront(HWND target) {
     return eventually(inFront, 3s);
 }
 
+bool closeMessageBox(HWND dialog) {
+    if (!bringToFront(dialog)) return false;
+    pressKey(VK_RETURN);
+    return eventually([&] { return !IsWindow(dialog); });
+}
+
 }  // namespace cp::e2e

@@ -29,4 +29,7 @@ POINT centreOf(HWND window);
 // become the foreground window in time.
 bool bringToFront(HWND target);
 
+// Closes a message box with Enter, as a user does; true once it is gone.
+bool closeMessageBox(HWND dialog);
+
 }  // namespace cp::e2e

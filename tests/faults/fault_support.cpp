@@ -1,8 +1,6 @@
 #include "tests/faults/fault_support.h"
 
 #include "tests/app/desktop.h"
-#include "tests/app/user_input.h"
-#include "tests/app/waiting.h"
 
 namespace cp::e2e {
 namespace {
@@ -103,12 +101,6 @@ ReadDocument readRichDocument(const std::string& document) {
 
 bool pictureBoxIsBlank(const ToolSession& tool) {
     return showsOnly(captureScreen(tool.screenRect(ControlId::图片框1)), faceColour());
-}
-
-bool closeMessageBox(HWND dialog) {
-    if (!bringToFront(dialog)) return false;
-    pressKey(VK_RETURN);
-    return eventually([&] { return !IsWindow(dialog); });
 }
 
 }  // namespace cp::e2e

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/app/tool_session.h"
+#include "tests/app/user_input.h"
 
 namespace cp::e2e {
 
@@ -41,8 +42,5 @@ ReadDocument readRichDocument(const std::string& document);
 
 // The picture box shows only its background.
 bool pictureBoxIsBlank(const ToolSession& tool);
-
-// Closes the tool's message box with Enter, as a user does; true once it is gone.
-bool closeMessageBox(HWND dialog);
 
 }  // namespace cp::e2e

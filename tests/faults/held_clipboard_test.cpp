@@ -9,7 +9,7 @@
 #include "tests/app/started_tool.h"
 #include "tests/app/test_pictures.h"
 #include "tests/faults/fault_support.h"
-#include "tests/platform/peer_process.h"
+#include "tests/support/peer_process.h"
 
 namespace cp::e2e {
 namespace {

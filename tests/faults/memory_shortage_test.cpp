@@ -6,52 +6,17 @@
 // said, the form is kept, and with its memory back the same bitmap pastes.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "platform/scoped_handles.h"
 #include "tests/app/desktop.h"
 #include "tests/app/started_tool.h"
 #include "tests/app/test_pictures.h"
 #include "tests/faults/fault_support.h"
+#include "tests/support/address_space.h"
 
 namespace cp::e2e {
 namespace {
 
 using C = ControlId;
-
-// Reserves, without committing, the free address space of another process in blocks of
-// 1 MiB and more, so that no allocation of that size succeeds there until it goes; smaller
-// ones still fit, so the process goes on running.
-class AddressSpaceTaker {
-  public:
-    explicit AddressSpaceTaker(DWORD processId)
-        : process_(
-              OpenProcess(PROCESS_VM_OPERATION | PROCESS_QUERY_INFORMATION, FALSE, processId)) {
-        if (!process_) return;
-        for (SIZE_T size = kLargestBlock; size >= kSmallestBlock; size /= 2) {
-            while (blocks_.size() < kMaxBlocks) {
-                void* block =
-                    VirtualAllocEx(process_.get(), nullptr, size, MEM_RESERVE, PAGE_NOACCESS);
-                if (!block) break;
-                blocks_.push_back(block);
-            }
-        }
-    }
-    ~AddressSpaceTaker() {
-        for (void* block : blocks_) VirtualFreeEx(process_.get(), block, 0, MEM_RELEASE);
-    }
-    AddressSpaceTaker(const AddressSpaceTaker&) = delete;
-    AddressSpaceTaker& operator=(const AddressSpaceTaker&) = delete;
-
-    bool tookAny() const { return !blocks_.empty(); }
-
-  private:
-    static constexpr SIZE_T kSmallestBlock = SIZE_T{1} << 20;
-    static constexpr SIZE_T kLargestBlock = SIZE_T{1} << 30;
-    static constexpr size_t kMaxBlocks = 4096;  // all of 4 GiB in blocks of 1 MiB
-    win::KernelHandle process_;
-    std::vector<void*> blocks_;
-};
 
 TEST_F(StartedTool, PictureWithoutMemoryToConvertItLeavesTheBoxBlankAndTheToolWorking) {
     if (sizeof(void*) != 4) {
@@ -67,8 +32,8 @@ TEST_F(StartedTool, PictureWithoutMemoryToConvertItLeavesTheBoxBlankAndTheToolWo
     ASSERT_TRUE(eventually([&] { return !pictureBoxIsBlank(tool); }));
     tool.setText(C::编辑框1, "珊瑚绒毛毯");
     {
-        const AddressSpaceTaker taker(tool.processId());
-        ASSERT_TRUE(taker.tookAny()) << "could not reach the tool's memory";
+        const test::AddressSpaceFiller filler(tool.processId());
+        ASSERT_TRUE(filler.tookAny()) << "could not reach the tool's memory";
         DeleteFileA(tool.folder().stagingFile().c_str());
 
         ASSERT_TRUE(pressAndWait(tool, C::按钮3)) << "the paste did not end";

@@ -8,7 +8,6 @@
 #include "app/control_ids.h"
 #include "platform/scoped_handles.h"
 #include "tests/app/desktop.h"
-#include "tests/app/form_layout.h"
 #include "tests/app/started_tool.h"
 #include "tests/app/test_pictures.h"
 #include "tests/faults/fault_support.h"
@@ -17,56 +16,6 @@ namespace cp::e2e {
 namespace {
 
 using C = ControlId;
-
-// Another copy of CouponPaste.exe, started from a folder that a ToolSession already uses.
-class SecondCopy {
-  public:
-    explicit SecondCopy(const std::string& executable) {
-        std::string commandLine = "\"" + executable + "\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION started{};
-        if (!CreateProcessA(executable.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
-                            nullptr, programDirectory().c_str(), &startup, &started)) {
-            return;
-        }
-        process_.reset(started.hProcess);
-        const win::KernelHandle thread(started.hThread);
-        processId_ = started.dwProcessId;
-        eventually([&] { return (window_ = findShownMainWindow(processId_)) != nullptr; });
-    }
-    ~SecondCopy() {
-        if (!process_ || WaitForSingleObject(process_.get(), 0) != WAIT_TIMEOUT) return;
-        PostMessageA(window_, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(process_.get(), 5000) != WAIT_OBJECT_0) {
-            TerminateProcess(process_.get(), 1);
-        }
-    }
-    SecondCopy(const SecondCopy&) = delete;
-    SecondCopy& operator=(const SecondCopy&) = delete;
-
-    HWND window() const { return window_; }
-    DWORD processId() const { return processId_; }
-    HWND control(ControlId id) const {
-        const ControlPlace& place = placeOf(id);
-        HWND parent = place.parent ? GetDlgItem(window_, static_cast<int>(*place.parent)) : window_;
-        return GetDlgItem(parent, static_cast<int>(id));
-    }
-    std::optional<DWORD> closeAndWait() const {
-        PostMessageA(window_, WM_CLOSE, 0, 0);
-        DWORD code = 0;
-        if (WaitForSingleObject(process_.get(), 10000) != WAIT_OBJECT_0 ||
-            !GetExitCodeProcess(process_.get(), &code)) {
-            return std::nullopt;
-        }
-        return code;
-    }
-
-  private:
-    win::KernelHandle process_;
-    DWORD processId_ = 0;
-    HWND window_ = nullptr;
-};
 
 // Puts the bitmap on the clipboard, presses a copy's paste button and gives the BMP file
 // the tool is to make of it.
@@ -89,12 +38,12 @@ std::optional<std::string> documentPicture(HWND generateButton) {
 }
 
 TEST_F(StartedTool, TwoCopiesInOneFolderShareTheStagingFileAndTheFirstToCloseDeletesIt) {
-    const SecondCopy second(tool.folder().executable());
-    ASSERT_TRUE(second.window()) << "the second copy showed no window";
+    ToolSession second(tool.folder());
+    ASSERT_TRUE(second.start()) << "the second copy showed no window: " << second.whyNotStarted();
     ASSERT_NE(second.processId(), tool.processId());
     const std::string staging = tool.folder().stagingFile();
     tool.setText(C::编辑框1, "第一个");
-    SendMessageA(second.control(C::编辑框1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("第二个"));
+    second.setText(C::编辑框1, "第二个");
 
     const std::string first =
         pasteInto(tool.control(C::按钮3), patternBitmap(40, 30, screenDepth()));
@@ -116,9 +65,10 @@ TEST_F(StartedTool, TwoCopiesInOneFolderShareTheStagingFileAndTheFirstToCloseDel
     const std::string again = pasteInto(second.control(C::按钮3), monochromeBitmap(30, 10));
     ASSERT_FALSE(again.empty());
     EXPECT_TRUE(readWholeFile(staging) == again) << "and paste";
-    EXPECT_EQ(windowText(second.control(C::编辑框1)), "第二个");
+    EXPECT_EQ(second.text(C::编辑框1), "第二个");
 
-    EXPECT_EQ(second.closeAndWait(), std::optional<DWORD>(0));
+    ASSERT_TRUE(PostMessageA(second.window(), WM_CLOSE, 0, 0));
+    EXPECT_EQ(second.exitCode(), std::optional<DWORD>(0));
     EXPECT_FALSE(fileExists(staging));
 }
 

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "platform/scoped_handles.h"
-#include "tests/platform/test_bitmaps.h"
+#include "tests/support/address_space.h"
+#include "tests/support/test_bitmaps.h"
 
 namespace {
 
@@ -334,37 +335,6 @@ TEST(BitmapToBmpBytes, LeavesTheBitmapAsItWas) {
     EXPECT_TRUE(selected.ok()) << "the conversion must deselect the bitmap again";
 }
 
-// Reserves, without committing, the free address space of a 32-bit process in blocks of
-// 1 MiB and more, so that no allocation of that size can succeed until it goes; smaller
-// ones still fit. A hole of holeBytes is left free, for an allocation meant to succeed.
-class AddressSpaceFiller {
-  public:
-    explicit AddressSpaceFiller(SIZE_T holeBytes) {
-        blocks_.reserve(kMaxBlocks);
-        void* hole =
-            holeBytes ? VirtualAlloc(nullptr, holeBytes, MEM_RESERVE, PAGE_NOACCESS) : nullptr;
-        for (SIZE_T size = kLargestBlock; size >= kSmallestBlock; size /= 2) {
-            while (blocks_.size() < kMaxBlocks) {
-                void* block = VirtualAlloc(nullptr, size, MEM_RESERVE, PAGE_NOACCESS);
-                if (!block) break;
-                blocks_.push_back(block);
-            }
-        }
-        if (hole) VirtualFree(hole, 0, MEM_RELEASE);
-    }
-    ~AddressSpaceFiller() {
-        for (void* block : blocks_) VirtualFree(block, 0, MEM_RELEASE);
-    }
-    AddressSpaceFiller(const AddressSpaceFiller&) = delete;
-    AddressSpaceFiller& operator=(const AddressSpaceFiller&) = delete;
-
-  private:
-    static constexpr SIZE_T kSmallestBlock = SIZE_T{1} << 20;
-    static constexpr SIZE_T kLargestBlock = SIZE_T{1} << 30;
-    static constexpr std::size_t kMaxBlocks = 4096;  // all of 4 GiB in blocks of 1 MiB
-    std::vector<void*> blocks_;
-};
-
 // A 20 MB picture while the process has no room for it: once with no room at all, and once
 // with room for the band of rows that the conversion draws at a time (1 MiB) but not for the
 // file's bytes. Either way the result is empty, nothing escapes, and once the memory is back
@@ -384,7 +354,7 @@ TEST(BitmapToBmpBytes, PictureTooLargeForTheMemoryAtHandGivesEmpty) {
         SCOPED_TRACE(hole);
         std::size_t starvedSize = 1;
         {
-            const AddressSpaceFiller filler(hole);
+            const test::AddressSpaceFiller filler(GetCurrentProcessId(), hole);
             starvedSize = convert(dib).size();
         }
         EXPECT_EQ(starvedSize, 0u);

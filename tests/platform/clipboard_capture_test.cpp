@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "platform/bmp_bytes.h"
-#include "tests/platform/clipboard_access.h"
-#include "tests/platform/peer_process.h"
-#include "tests/platform/test_bitmaps.h"
+#include "tests/support/clipboard.h"
+#include "tests/support/peer_process.h"
+#include "tests/support/test_bitmaps.h"
 
 namespace {
 

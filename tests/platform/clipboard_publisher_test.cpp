@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "tests/platform/clipboard_access.h"
-#include "tests/platform/peer_process.h"
+#include "tests/support/clipboard.h"
+#include "tests/support/peer_process.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ TEST_F(PublisherTest, OffersOnlyTheRichFormatHoldingPayloadAndZero) {
     const AnsiText payloads[] = {kDocument, "x", AnsiText(100000, 'q'), "\xB4\xFD\xB7\xA2"};
     for (const AnsiText& payload : payloads) {
         SCOPED_TRACE(payload.substr(0, 40));
-        ASSERT_TRUE(test::putClipboardText("plain text first"));
+        ASSERT_TRUE(test::putTextOnClipboard("plain text first"));
         EXPECT_TRUE(publisher.publishRichPayload(payload));
         EXPECT_EQ(clipboardFormats(), std::vector<UINT>{qqFormat()});
         expectBlockHolds(clipboardBlock(qqFormat()), payload);
@@ -65,7 +65,7 @@ TEST_F(PublisherTest, SecondPublishReplacesTheFirst) {
 }
 
 TEST_F(PublisherTest, EmptyPayloadLeavesTheClipboardAlone) {
-    ASSERT_TRUE(test::putClipboardText("kept"));
+    ASSERT_TRUE(test::putTextOnClipboard("kept"));
     const DWORD before = GetClipboardSequenceNumber();
     EXPECT_FALSE(publisher.publishRichPayload("")) << "nothing was published";
     EXPECT_EQ(GetClipboardSequenceNumber(), before);
@@ -85,7 +85,7 @@ TEST_F(PublisherTest, ClipboardHeldByAnotherProgramStaysAsItWas) {
         if (previous.rich)
             ASSERT_TRUE(publisher.publishRichPayload(previous.content));
         else
-            ASSERT_TRUE(test::putClipboardText(previous.content));
+            ASSERT_TRUE(test::putTextOnClipboard(previous.content));
         const UINT format = previous.rich ? qqFormat() : CF_TEXT;
         const std::vector<UINT> formatsBefore = clipboardFormats();
         const DWORD before = GetClipboardSequenceNumber();
@@ -105,7 +105,7 @@ TEST_F(PublisherTest, ClipboardHeldByAnotherProgramStaysAsItWas) {
 
 TEST(ClipboardPublisherUnregistered, PublishEmptiesTheClipboardAndPlacesNothing) {
     const ClipboardPublisher unregistered;
-    ASSERT_TRUE(test::putClipboardText("copied elsewhere"));
+    ASSERT_TRUE(test::putTextOnClipboard("copied elsewhere"));
     EXPECT_FALSE(unregistered.publishRichPayload(kDocument));
     EXPECT_TRUE(clipboardFormats().empty());
 }

@@ -11,7 +11,7 @@
 
 #include "platform/scoped_handles.h"
 #include "platform/staging_file.h"
-#include "tests/platform/peer_process.h"
+#include "tests/support/peer_process.h"
 
 namespace {
 
@@ -26,7 +26,6 @@ const AnsiText kStagingSuffix = "/\xB4\xFD\xB7\xA2\xCD\xBC\xC6\xAC.bmp";
 class BoxStandIn final : public PictureHolder {
   public:
     void setPicture(ByteBlock bytes) override { held = std::move(bytes); }
-    ByteBlock pictureBytes() const override { return held; }
     const ByteBlock& heldBytes() const override { return held; }
 
     ByteBlock held;

@@ -15,10 +15,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "platform/scoped_handles.h"
-#include "tests/platform/clipboard_access.h"
-#include "tests/platform/test_bitmaps.h"
+#include "tests/support/clipboard.h"
+#include "tests/support/test_bitmaps.h"
 
 namespace {
 
@@ -61,28 +62,18 @@ int holdFile(const Signals& signals, const char* path, DWORD ms) {
     return kDone;
 }
 
-// The clipboard owns the bitmap once it has taken it.
-bool placeBitmap(win::GdiObject& bitmap) {
-    bool placed = false;
-    test::withOpenClipboard([&] {
-        placed = EmptyClipboard() && SetClipboardData(CF_BITMAP, bitmap.get());
-        if (placed) bitmap.release();
-    });
-    return placed;
-}
-
 int putBitmap(const Signals& signals, int width, int height, int bitsPerPixel, std::uint32_t rgb) {
     const test::Pixels pixels = test::filledPixels(width, height, rgb);
     win::GdiObject bitmap = bitsPerPixel == 0
                                 ? test::makeScreenBitmap(width, height, pixels)
                                 : test::makeDeviceBitmap(width, height, bitsPerPixel, pixels);
-    if (!bitmap || !placeBitmap(bitmap)) return kFailed;
+    if (!bitmap || !test::putBitmapOnClipboard(std::move(bitmap))) return kFailed;
     SetEvent(signals.ready.get());
     return kDone;
 }
 
 int putText(const Signals& signals, const char* text) {
-    if (!test::putClipboardText(text)) return kFailed;
+    if (!test::putTextOnClipboard(text)) return kFailed;
     SetEvent(signals.ready.get());
     return kDone;
 }

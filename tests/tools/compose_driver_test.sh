@@ -68,5 +68,19 @@ check "unknown option: usage shown" 1 "$(grep -c '^usage:' "$work/err")"
 "$driver" --title >/dev/null 2>&1
 check "missing value: exit 2" 2 $?
 
+# An output that cannot be written is no usage error: exit 3, said on standard error.
+"$driver" --title T --payload "$work/no-such-folder/payload" 2>"$work/err"
+check "payload not written: exit 3" 3 $?
+check "payload not written: said" "couponpaste-compose: could not write an output" \
+    "$(cat "$work/err")"
+"$driver" --title T --preview "$work/no-such-folder/preview" >/dev/null 2>"$work/err"
+check "preview not written: exit 3" 3 $?
+if [ -w /dev/full ]; then
+    "$driver" --title T >/dev/full 2>/dev/null
+    check "standard output full: exit 3" 3 $?
+    "$driver" --hint coupon >/dev/full 2>/dev/null
+    check "hint on a full standard output: exit 3" 3 $?
+fi
+
 echo "compose driver: $passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/scoped_handles.h"
+#include "tests/support/launcher.h"
 
 namespace cp::test {
 
@@ -35,7 +36,7 @@ class PeerProcess {
   private:
     win::File readyEvent_;
     win::File releaseEvent_;
-    win::File process_;
+    LaunchedProcess process_;
     bool ready_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "tests/platform/test_bitmaps.h"
+#include "tests/support/test_bitmaps.h"
 
 #include <cstring>
 
