@@ -2,9 +2,10 @@
 
 # Reproducible builds: the same sources give the same program wherever and whenever they are
 # built, so a published program can be checked against this repository. No time stamp in
-# the PE header, and no source or build folder in anything the compiler writes (__FILE__,
-# debug information). The build folder comes last: GCC tries the last map first, and the
-# build folder may lie inside the source folder.
+# the PE header (ld would take SOURCE_DATE_EPOCH, but not every build sets it), and no source
+# or build folder in anything the compiler writes (__FILE__, debug information). The build
+# folder comes last: GCC tries the last map first, and the build folder may lie inside the
+# source folder.
 if(MINGW)
   add_link_options(-Wl,--no-insert-timestamp)
 endif()
