@@ -107,6 +107,13 @@ file_format() { objdump -f "$1" | sed -n 's/.*file format //p'; }
 check "CouponPaste.exe is the 32-bit program" [ "$(file_format "$unpacked/CouponPaste.exe")" = pei-i386 ]
 check "CouponPaste-x64.exe is the 64-bit program" \
     [ "$(file_format "$unpacked/CouponPaste-x64.exe")" = pei-x86-64 ]
+# The linker would also take SOURCE_DATE_EPOCH, which the package sets; builds without it
+# must not vary either.
+pe_time() { TZ=UTC objdump -p "$1" | sed -n 's/^Time\/Date[[:space:]]*//p'; }
+for f in CouponPaste.exe CouponPaste-x64.exe; do
+    check "$f has no time stamp in its PE header" \
+        [ "$(pe_time "$unpacked/$f")" = "Thu Jan  1 00:00:00 1970" ]
+done
 check "the zip's guide is the one in docs/" cmp "$unpacked/使用说明.txt" "$guide_source"
 check_guide "$unpacked/使用说明.txt" "the zip's 使用说明.txt"
 
