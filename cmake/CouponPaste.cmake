@@ -1,5 +1,20 @@
 # Build settings shared by every target of the tool.
 
+# Reproducible builds: the same sources give the same program wherever and whenever they are
+# built, so a published program can be checked against this repository. No time stamp in
+# the PE header (ld would take SOURCE_DATE_EPOCH, but not every build sets it), and no source
+# or build folder in anything the compiler writes (__FILE__, debug information). The build
+# folder comes last: GCC tries the last map first, and the build folder may lie inside the
+# source folder.
+if(MINGW)
+  add_link_options(-Wl,--no-insert-timestamp)
+endif()
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  add_compile_options(
+    "$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.>"
+    "$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_BINARY_DIR}=build>")
+endif()
+
 # The sources are UTF-8; every literal is stored in the ANSI code page the tool is
 # made for (GBK, code page 936), byte for byte.
 function(couponpaste_defaults target)

@@ -30,6 +30,12 @@ ensure_native_tools() {
     apt_install cmake make g++ googletest libbenchmark-dev clang libclang-rt-dev
 }
 
+# The cross compilers and what the release package is made with: no Wine.
+ensure_package_tools() {
+    apt_install cmake make git g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
+        binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 python3 coreutils unzip
+}
+
 ensure_windows_tools() {
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         local sudo=
