@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The release package's Wine step: unpacks ZIP into a folder whose name has Chinese
 # characters and starts the 32-bit CouponPaste.exe there under Wine with START_CHECK, which
-# waits for its window, closes it and wants exit code 0.
+# waits for its window, closes it and wants exit code 0. Where 32-bit programs cannot run, it
+# starts CouponPaste-x64.exe instead.
 #
 # usage: tests/package/start_unpacked.sh ZIP START_CHECK
 #   START_CHECK: package_start_check.exe of a Windows test build (build/win32/bin/).
@@ -31,6 +32,12 @@ mkdir -p "$folder"
 unzip -q "$zip" -d "$folder"
 [ -f "$folder/CouponPaste.exe" ] || { say "no CouponPaste.exe in $zip"; exit 1; }
 
-program=$(winepath -w "$folder/CouponPaste.exe")
+unpacked=CouponPaste.exe
+if [ "$wine32_runs" -eq 0 ]; then
+    say "32-bit programs cannot run here (the kernel's 32-bit emulation is off): starting the" \
+        "64-bit CouponPaste-x64.exe instead; START_CHECK must be the 64-bit build's"
+    unpacked=CouponPaste-x64.exe
+fi
+program=$(winepath -w "$folder/$unpacked")
 say "starting $program under Wine"
 wine "$start_check" "$program"
