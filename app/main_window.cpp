@@ -200,7 +200,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             restoreFocus();
             return 0;
         case kDpiChangedMessage:
-            adoptDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            if (lParam) adoptDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_DESTROY: {
             const LRESULT result = DefWindowProcA(window_, message, wParam, lParam);

@@ -103,13 +103,13 @@ check "sha256sum -c SHA256SUMS.txt" \
     bash -c 'cd "$1" && sha256sum --strict -c SHA256SUMS.txt' _ "$unpacked"
 check "SHA256SUMS.txt names the other three files" \
     [ "$(sed 's/^[0-9a-f]\{64\}  //' "$unpacked/SHA256SUMS.txt")" = "$(head -n 3 <<<"$expected_entries")" ]
-file_format() { objdump -f "$1" | sed -n 's/.*file format //p'; }
+file_format() { LC_ALL=C objdump -f "$1" | sed -n 's/.*file format //p'; }
 check "CouponPaste.exe is the 32-bit program" [ "$(file_format "$unpacked/CouponPaste.exe")" = pei-i386 ]
 check "CouponPaste-x64.exe is the 64-bit program" \
     [ "$(file_format "$unpacked/CouponPaste-x64.exe")" = pei-x86-64 ]
 # The linker would also take SOURCE_DATE_EPOCH, which the package sets; builds without it
 # must not vary either.
-pe_time() { TZ=UTC objdump -p "$1" | sed -n 's/^Time\/Date[[:space:]]*//p'; }
+pe_time() { LC_ALL=C TZ=UTC objdump -p "$1" | sed -n 's/^Time\/Date[[:space:]]*//p'; }
 for f in CouponPaste.exe CouponPaste-x64.exe; do
     check "$f has no time stamp in its PE header" \
         [ "$(pe_time "$unpacked/$f")" = "Thu Jan  1 00:00:00 1970" ]
