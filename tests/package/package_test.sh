@@ -122,7 +122,7 @@ printf '\npackage: %s, %s bytes\n%s\n' "$zip_name" "$(stat -c %s "$zip")" "$(has
 # --- the unpacked program under Wine ---
 
 if [ -n "$start_check" ]; then
-    check "the unpacked CouponPaste.exe starts under Wine from a Chinese folder and closes with 0" \
+    check "the unpacked program starts under Wine from a Chinese folder and closes with 0" \
         "$root/tests/package/start_unpacked.sh" "$zip" "$start_check"
 else
     say "the Wine step was left out: no package_start_check.exe given"
