@@ -83,10 +83,10 @@ std::optional<ClipboardBlock> waitForRichDocument() {
     return clipboardBlock(richFormat());
 }
 
-ScreenArea captureScreen(const RECT& area) {
+ScreenArea drawnArea(SIZE size, const std::function<void(HDC)>& draw) {
     ScreenArea result;
-    result.width = area.right - area.left;
-    result.height = area.bottom - area.top;
+    result.width = size.cx;
+    result.height = size.cy;
     if (result.width <= 0 || result.height <= 0) return result;
 
     BITMAPINFO info{};
@@ -104,14 +104,21 @@ ScreenArea captureScreen(const RECT& area) {
     if (!dib || !memory || !bits) return result;
     {
         win::SelectedObject selected(memory.get(), dib.get());
-        BitBlt(memory.get(), 0, 0, result.width, result.height, screen.get(), area.left, area.top,
-               SRCCOPY);
+        draw(memory.get());
         GdiFlush();
     }
     const DWORD* pixels = static_cast<const DWORD*>(bits);
     result.pixels.assign(pixels, pixels + static_cast<size_t>(result.width) * result.height);
     for (DWORD& pixel : result.pixels) pixel &= 0x00FFFFFF;
     return result;
+}
+
+ScreenArea captureScreen(const RECT& area) {
+    const SIZE size = {area.right - area.left, area.bottom - area.top};
+    win::WindowDc screen(nullptr);
+    return drawnArea(size, [&](HDC dc) {
+        BitBlt(dc, 0, 0, size.cx, size.cy, screen.get(), area.left, area.top, SRCCOPY);
+    });
 }
 
 bool showsOnly(const ScreenArea& area, DWORD colour) {
@@ -165,6 +172,13 @@ std::optional<MessageBoxView> waitForMessageBox(DWORD processId) {
 
 bool hasMessageBox(DWORD processId) {
     return findMessageBox(processId) != nullptr;
+}
+
+RECT placeInParent(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 std::string windowText(HWND window) {

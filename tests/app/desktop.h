@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +43,8 @@ struct ScreenArea {
     std::vector<DWORD> pixels;
 };
 ScreenArea captureScreen(const RECT& area);
+// What draw(dc) paints into a 32-bit device-independent bitmap of that size, read the same way.
+ScreenArea drawnArea(SIZE size, const std::function<void(HDC)>& draw);
 bool showsOnly(const ScreenArea& area, DWORD colour);
 
 // The dialog background colour, as 0x00RRGGBB.
@@ -63,6 +66,9 @@ std::optional<MessageBoxView> waitForMessageBox(DWORD processId);
 bool hasMessageBox(DWORD processId);
 
 // --- windows ---
+
+// A window's rectangle in the client coordinates of its parent.
+RECT placeInParent(HWND window);
 
 // A window's text as the window itself gives it (WM_GETTEXT), also across processes.
 std::string windowText(HWND window);

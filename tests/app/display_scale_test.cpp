@@ -39,14 +39,6 @@ int scaled(int value, int dpi) {
     return MulDiv(value, dpi, kFormDpi);
 }
 
-// The control's rectangle in the client coordinates of its parent.
-RECT placeInParent(HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 // Each edge within a pixel of the form's place scaled to dpi; the tool chooses the top of the
 // two link labels, so only their other figures are checked.
 void expectScaledPlace(const ControlPlace& place, HWND control, int dpi) {
@@ -65,10 +57,8 @@ void expectScaledPlace(const ControlPlace& place, HWND control, int dpi) {
 LOGFONTA guiFontAt(int dpi) {
     LOGFONTA font{};
     GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-    HDC screen = GetDC(nullptr);
-    const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    font.lfHeight = MulDiv(font.lfHeight, dpi, systemDpi);
+    // The system DPI: Wine gives every program the display's.
+    font.lfHeight = MulDiv(font.lfHeight, dpi, displayDpi());
     return font;
 }
 
@@ -106,41 +96,21 @@ RECT inkBox(const ScreenArea& area) {
 // The caption drawn in font on the face colour in an area of that size, as a label draws it
 // (one line, left, vertically centred) or a button (centred both ways, wrapped when too wide).
 ScreenArea drawnCaption(const std::string& caption, const LOGFONTA& font, SIZE size, Kind kind) {
-    ScreenArea drawn;
-    drawn.width = size.cx;
-    drawn.height = size.cy;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const win::GdiObject dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const win::MemoryDc memory(CreateCompatibleDC(nullptr));
     const win::GdiObject made(CreateFontIndirectA(&font));
-    if (!dib || !memory || !bits || !made) return drawn;
-    {
-        const win::SelectedObject selectedBitmap(memory.get(), dib.get());
-        const win::SelectedObject selectedFont(memory.get(), made.get());
+    return drawnArea(size, [&](HDC dc) {
+        const win::SelectedObject selectedFont(dc, made.get());
         RECT area = {0, 0, size.cx, size.cy};
-        FillRect(memory.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
-        SetBkMode(memory.get(), TRANSPARENT);
-        SetTextColor(memory.get(), RGB(0, 0, 0));
+        FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(0, 0, 0));
         SIZE extent{};
-        GetTextExtentPoint32A(memory.get(), caption.c_str(), static_cast<int>(caption.size()),
-                              &extent);
+        GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
         const UINT lines =
             kind == Kind::label || extent.cx <= size.cx ? DT_SINGLELINE | DT_VCENTER : DT_WORDBREAK;
         const UINT across = kind == Kind::label ? DT_LEFT : DT_CENTER;
-        DrawTextA(memory.get(), caption.c_str(), static_cast<int>(caption.size()), &area,
+        DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &area,
                   lines | across | DT_NOPREFIX);
-        GdiFlush();
-    }
-    const DWORD* pixels = static_cast<const DWORD*>(bits);
-    drawn.pixels.assign(pixels, pixels + static_cast<size_t>(size.cx) * size.cy);
-    return drawn;
+    });
 }
 
 int textWidth(const std::string& text, const LOGFONTA& font) {

@@ -20,14 +20,6 @@ bool isDigits(const std::string& text) {
     return true;
 }
 
-// The control's rectangle in the client coordinates of its parent.
-RECT placeInParent(HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 TEST_F(StartedTool, OpensCentredOnTheScreenWithAFixedFrameAndItsCaption) {
     RECT frame{};
     ASSERT_TRUE(GetWindowRect(tool.window(), &frame));
